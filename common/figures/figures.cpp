@@ -1,0 +1,1 @@
+#include "common/figures/figures.h"

@@ -1,0 +1,12 @@
+#include "corvana/corvana.h"
+
+namespace lesson {
+
+const ProgramSettings kCorvanaSettings = {
+    .title = "Corvana",
+    .ellSize = 15, .ellH = 5, .ellV = 4, .ellRaiseInFraction = 15, .ellRaiseOutside = 6,
+    .typesetBlankRule = true,
+    .hasDivisorPairs = true,
+};
+
+}  // namespace lesson

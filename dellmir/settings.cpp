@@ -1,0 +1,12 @@
+#include "dellmir/dellmir.h"
+
+namespace lesson {
+
+const ProgramSettings kDellmirSettings = {
+    .title = "Dellmir",
+    .ellSize = 16, .ellH = 6, .ellV = 3, .ellRaiseInFraction = 0, .ellRaiseOutside = 0,
+    .typesetBlankRule = false,
+    .hasDivisorPairs = false,
+};
+
+}  // namespace lesson

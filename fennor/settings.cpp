@@ -1,0 +1,12 @@
+#include "fennor/fennor.h"
+
+namespace lesson {
+
+const ProgramSettings kFennorSettings = {
+    .title = "Fennor",
+    .ellSize = 16, .ellH = 6, .ellV = 3, .ellRaiseInFraction = 0, .ellRaiseOutside = 0,
+    .typesetBlankRule = true,
+    .hasDivisorPairs = false,
+};
+
+}  // namespace lesson

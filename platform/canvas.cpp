@@ -1,0 +1,396 @@
+#include "platform/canvas.h"
+
+#include <cairo-ft.h>
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <mutex>
+#include <ostream>
+
+namespace plat {
+namespace {
+
+// Chosen so that every text colour the lessons use reads on the surface it is
+// drawn on with a contrast of at least 3:1 (see the palette test).
+constexpr std::array<Rgb, 16> kPalette = {{
+    {0x00 / 255.0, 0x00 / 255.0, 0x00 / 255.0},  // 0 black: prompts
+    {0x1F / 255.0, 0x3F / 255.0, 0xBF / 255.0},  // 1 blue
+    {0xC6 / 255.0, 0x28 / 255.0, 0x28 / 255.0},  // 2 red
+    {0x1E / 255.0, 0x4F / 255.0, 0xD8 / 255.0},  // 3 blue: figures and cell borders
+    {0x0A / 255.0, 0x16 / 255.0, 0x50 / 255.0},  // 4 navy: default text, key-wait box
+    {0xB0 / 255.0, 0x00 / 255.0, 0xB0 / 255.0},  // 5 magenta: typed input, cursor
+    {0x00 / 255.0, 0x83 / 255.0, 0x8F / 255.0},  // 6 teal
+    {0x1B / 255.0, 0x7A / 255.0, 0x1B / 255.0},  // 7 green
+    {0x75 / 255.0, 0x75 / 255.0, 0x75 / 255.0},  // 8 grey
+    {0xC4 / 255.0, 0x5C / 255.0, 0x00 / 255.0},  // 9 orange: text in prompt boxes
+    {0x06 / 255.0, 0x30 / 255.0, 0x1A / 255.0},  // 10 dark green: menu board
+    {0x8E / 255.0, 0x24 / 255.0, 0xAA / 255.0},  // 11 purple
+    {0xFF / 255.0, 0xF5 / 255.0, 0xA8 / 255.0},  // 12 pale yellow: step box
+    {0xE5 / 255.0, 0x39 / 255.0, 0x35 / 255.0},  // 13 red: box borders, error text
+    {0x80 / 255.0, 0xC0 / 255.0, 0xFF / 255.0},  // 14 light blue: grid accents
+    {0xFF / 255.0, 0xFF / 255.0, 0xFF / 255.0},  // 15 white: page and wipes
+}};
+
+double Luminance(const Rgb& c) {
+  auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+  return 0.2126 * lin(c.r) + 0.7152 * lin(c.g) + 0.0722 * lin(c.b);
+}
+
+// Where a glyph's baseline sits in its cell, as a fraction of the font size:
+// the Gothic face's em box then fills the cell exactly.
+constexpr double kBaseline = 0.88;
+
+struct FontKey {
+  Face face;
+  bool bold, italic;
+  bool operator<(const FontKey& o) const {
+    return std::tie(face, bold, italic) < std::tie(o.face, o.bold, o.italic);
+  }
+};
+
+// Font faces are shared, immutable after creation.
+class FontCache {
+ public:
+  static FontCache& Get() {
+    static FontCache cache;
+    return cache;
+  }
+  cairo_font_face_t* FaceFor(Face face, bool bold, bool italic) {
+    std::lock_guard lock(mu_);
+    FontKey key{face, bold, italic};
+    auto it = faces_.find(key);
+    if (it != faces_.end()) return it->second;
+    const char* family = face == Face::Gothic ? "IPAGothic" : "Liberation Serif";
+    cairo_font_face_t* f = cairo_toy_font_face_create(family, italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+                                                      bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    faces_[key] = f;
+    return f;
+  }
+  // Whether the serif face has a glyph for u (the Gothic face stands in otherwise).
+  bool SerifHas(char32_t u) {
+    std::lock_guard lock(mu_);
+    auto it = serifHas_.find(u);
+    if (it != serifHas_.end()) return it->second;
+    bool has = false;
+    if (!charset_) {
+      FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>("Liberation Serif"));
+      FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+      FcDefaultSubstitute(pat);
+      FcResult res;
+      FcPattern* match = FcFontMatch(nullptr, pat, &res);
+      FcCharSet* cs = nullptr;
+      FcChar8* family = nullptr;
+      if (match && FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch &&
+          std::string(reinterpret_cast<char*>(family)) == "Liberation Serif" &&
+          FcPatternGetCharSet(match, FC_CHARSET, 0, &cs) == FcResultMatch) {
+        charset_ = FcCharSetCopy(cs);
+      }
+      if (match) FcPatternDestroy(match);
+      FcPatternDestroy(pat);
+      if (!charset_) charset_ = FcCharSetCreate();  // no serif face: everything falls back
+    }
+    has = FcCharSetHasChar(charset_, u);
+    serifHas_[u] = has;
+    return has;
+  }
+
+ private:
+  std::mutex mu_;
+  std::map<FontKey, cairo_font_face_t*> faces_;
+  std::map<char32_t, bool> serifHas_;
+  FcCharSet* charset_ = nullptr;
+};
+
+void SetColour(cairo_t* cr, int index) {
+  const Rgb& c = PaletteColour(index);
+  cairo_set_source_rgb(cr, c.r, c.g, c.b);
+}
+
+void AppendUtf8(std::string& out, char32_t u) {
+  if (u < 0x80) {
+    out += static_cast<char>(u);
+  } else if (u < 0x800) {
+    out += static_cast<char>(0xC0 | u >> 6);
+    out += static_cast<char>(0x80 | (u & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | u >> 12);
+    out += static_cast<char>(0x80 | (u >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (u & 0x3F));
+  }
+}
+
+void RenderText(cairo_t* cr, const DrawOp& op) {
+  float x = op.x1;
+  for (const Text& ch : SplitChars(op.text)) {
+    bool half = ch.size() == 1;
+    double unit = half ? op.size / 2.0 : op.size;
+    char32_t u = DecodeChar(ch);
+    // Half-width katakana show in the half-width cell as they are.
+    Face face = Face::Gothic;
+    if (op.face == Face::Ell && u == U'l') {
+      u = U'\u2113';
+      face = Face::Serif;
+    } else if (op.face == Face::Serif && FontCache::Get().SerifHas(u)) {
+      face = Face::Serif;
+    }
+    if (u != U' ' && u != U'\u3000') {
+      std::string utf8;
+      AppendUtf8(utf8, u);
+      cairo_save(cr);
+      cairo_translate(cr, x, op.y1);
+      cairo_scale(cr, op.h, op.v);
+      cairo_set_font_face(cr, FontCache::Get().FaceFor(face, op.bold, op.italic));
+      cairo_set_font_size(cr, op.size);
+      cairo_text_extents_t ext;
+      cairo_text_extents(cr, utf8.c_str(), &ext);
+      // Centre the glyph's advance in its cell: proportional serif letters
+      // then sit where the layout expects them.
+      cairo_move_to(cr, (unit - ext.x_advance) / 2.0, op.size * kBaseline);
+      SetColour(cr, op.colour);
+      cairo_show_text(cr, utf8.c_str());
+      cairo_restore(cr);
+    }
+    x += static_cast<float>(unit * op.h);
+  }
+}
+
+void Bounds(DrawOp& op) {
+  float pen = op.width / 2.0f + 1.0f;
+  switch (op.kind) {
+    case DrawOp::Kind::Text: {
+      float w = 0;
+      for (const Text& ch : SplitChars(op.text)) w += (ch.size() == 1 ? op.size / 2 : op.size) * op.h;
+      float margin = op.size * 0.3f * op.v;  // slant, synthetic bold, descenders
+      op.left = op.x1 - margin;
+      op.right = op.x1 + w + margin;
+      op.top = op.y1 - margin;
+      op.bottom = op.y1 + op.size * op.v + margin;
+      break;
+    }
+    case DrawOp::Kind::Line:
+    case DrawOp::Kind::Box:
+    case DrawOp::Kind::Fill:
+      op.left = std::min(op.x1, op.x2) - pen;
+      op.right = std::max(op.x1, op.x2) + pen;
+      op.top = std::min(op.y1, op.y2) - pen;
+      op.bottom = std::max(op.y1, op.y2) + pen;
+      break;
+    case DrawOp::Kind::Circle:
+      op.left = op.x1 - op.r - pen;
+      op.right = op.x1 + op.r + pen;
+      op.top = op.y1 - op.r - pen;
+      op.bottom = op.y1 + op.r + pen;
+      break;
+    case DrawOp::Kind::Poly:
+      op.left = op.top = 1e30f;
+      op.right = op.bottom = -1e30f;
+      for (size_t i = 0; i + 1 < op.points.size(); i += 2) {
+        op.left = std::min(op.left, op.points[i] - pen);
+        op.right = std::max(op.right, op.points[i] + pen);
+        op.top = std::min(op.top, op.points[i + 1] - pen);
+        op.bottom = std::max(op.bottom, op.points[i + 1] + pen);
+      }
+      break;
+  }
+}
+
+}  // namespace
+
+const Rgb& PaletteColour(int index) { return kPalette[static_cast<size_t>(index & 15)]; }
+
+double ContrastRatio(int a, int b) {
+  double la = Luminance(PaletteColour(a)), lb = Luminance(PaletteColour(b));
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+const char* FaceName(Face f) {
+  switch (f) {
+    case Face::Gothic:
+      return "gothic";
+    case Face::Serif:
+      return "serif";
+    case Face::Ell:
+      return "ell";
+  }
+  return "gothic";
+}
+
+bool Canvas::Add(DrawOp op) {
+  Bounds(op);
+  if (op.right < 0 || op.bottom < 0 || op.left > kPageWidth || op.top > kPageHeight) return false;
+  if (op.kind == DrawOp::Kind::Fill) {
+    // A filled box is opaque over its border's outer edge: what lies wholly
+    // inside it can never show again.
+    float half = op.width / 2.0f;
+    float l = std::min(op.x1, op.x2) - half, r = std::max(op.x1, op.x2) + half;
+    float t = std::min(op.y1, op.y2) - half, b = std::max(op.y1, op.y2) + half;
+    std::erase_if(ops_, [&](const DrawOp& o) { return o.left >= l && o.right <= r && o.top >= t && o.bottom <= b; });
+  }
+  if (trace_) Trace(op);
+  ops_.push_back(std::move(op));
+  if (onChange) onChange(&ops_.back());
+  return true;
+}
+
+void Canvas::Clear() {
+  ops_.clear();
+  if (trace_) *trace_ << "cls\n";
+  if (onChange) onChange(nullptr);
+}
+
+void Canvas::RenderOp(cairo_t* cr, const DrawOp& op) {
+  cairo_set_line_width(cr, std::max(op.width, 1));
+  switch (op.kind) {
+    case DrawOp::Kind::Text:
+      RenderText(cr, op);
+      break;
+    case DrawOp::Kind::Line:
+      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+      cairo_move_to(cr, op.x1, op.y1);
+      cairo_line_to(cr, op.x2, op.y2);
+      SetColour(cr, op.colour);
+      cairo_stroke(cr);
+      break;
+    case DrawOp::Kind::Box:
+    case DrawOp::Kind::Fill: {
+      double x = std::min(op.x1, op.x2), y = std::min(op.y1, op.y2);
+      double w = std::fabs(op.x2 - op.x1), h = std::fabs(op.y2 - op.y1);
+      cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+      cairo_rectangle(cr, x, y, w, h);
+      if (op.kind == DrawOp::Kind::Fill) {
+        SetColour(cr, op.fill);
+        cairo_fill_preserve(cr);
+      }
+      SetColour(cr, op.colour);
+      cairo_stroke(cr);
+      break;
+    }
+    case DrawOp::Kind::Circle: {
+      bool whole = op.start == 0 && op.end == 0;
+      double a0 = op.start * 2 * M_PI, a1 = op.end * 2 * M_PI;
+      cairo_new_path(cr);
+      if (whole) {
+        cairo_arc(cr, op.x1, op.y1, op.r, 0, 2 * M_PI);
+        cairo_close_path(cr);
+      } else {
+        if (op.fill >= 0) cairo_move_to(cr, op.x1, op.y1);
+        cairo_arc(cr, op.x1, op.y1, op.r, a0, a1);
+        if (op.fill >= 0) cairo_close_path(cr);
+      }
+      if (op.fill >= 0) {
+        SetColour(cr, op.fill);
+        cairo_fill_preserve(cr);
+      }
+      SetColour(cr, op.colour);
+      if (whole && op.r <= op.width / 2.0) {
+        // The pen covers the whole circle: a disc as wide as the pen (cairo
+        // drops the stroke of so small a circle).
+        cairo_new_path(cr);
+        cairo_arc(cr, op.x1, op.y1, op.r + op.width / 2.0, 0, 2 * M_PI);
+        cairo_fill(cr);
+      } else {
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(cr);
+      }
+      break;
+    }
+    case DrawOp::Kind::Poly:
+      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+      cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+      for (size_t i = 0; i + 1 < op.points.size(); i += 2) {
+        if (i == 0) {
+          cairo_move_to(cr, op.points[0], op.points[1]);
+        } else {
+          cairo_line_to(cr, op.points[i], op.points[i + 1]);
+        }
+      }
+      SetColour(cr, op.colour);
+      cairo_stroke(cr);
+      break;
+  }
+}
+
+void Canvas::Render(cairo_t* cr) const {
+  SetColour(cr, kBackgroundColour);
+  cairo_paint(cr);
+  for (const DrawOp& op : ops_) RenderOp(cr, op);
+}
+
+void Canvas::WritePng(const std::string& path) const {
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(kPageWidth), static_cast<int>(kPageHeight));
+  cairo_t* cr = cairo_create(s);
+  Render(cr);
+  cairo_destroy(cr);
+  cairo_surface_write_to_png(s, path.c_str());
+  cairo_surface_destroy(s);
+}
+
+std::string TraceNumber(float v) {
+  if (v == 0) v = 0;  // no "-0"
+  char buf[32];
+  auto res = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, res.ptr);
+}
+
+std::string TraceLine(const DrawOp& op) {
+  auto n = TraceNumber;
+  std::string s;
+  switch (op.kind) {
+    case DrawOp::Kind::Text:
+      s = "text x=" + n(op.x1) + " y=" + n(op.y1) + " h=" + std::to_string(op.h) + " v=" + std::to_string(op.v) +
+          " colour=" + std::to_string(op.colour) + " face=" + FaceName(op.face) + " size=" + n(op.size) +
+          " bold=" + (op.bold ? "1" : "0") + " italic=" + (op.italic ? "1" : "0") + " \"" + ToUtf8(op.text) + "\"";
+      break;
+    case DrawOp::Kind::Line:
+    case DrawOp::Kind::Box:
+      s = std::string(op.kind == DrawOp::Kind::Line ? "line" : "box") + " x1=" + n(op.x1) + " y1=" + n(op.y1) +
+          " x2=" + n(op.x2) + " y2=" + n(op.y2) + " colour=" + std::to_string(op.colour) +
+          " width=" + std::to_string(op.width);
+      break;
+    case DrawOp::Kind::Fill:
+      s = "fill x1=" + n(op.x1) + " y1=" + n(op.y1) + " x2=" + n(op.x2) + " y2=" + n(op.y2) +
+          " border=" + std::to_string(op.colour) + " fill=" + std::to_string(op.fill) +
+          " width=" + std::to_string(op.width);
+      break;
+    case DrawOp::Kind::Circle:
+      s = "circle x=" + n(op.x1) + " y=" + n(op.y1) + " r=" + n(op.r) + " colour=" + std::to_string(op.colour) +
+          " width=" + std::to_string(op.width);
+      if (op.fill >= 0) s += " fill=" + std::to_string(op.fill);
+      if (op.start != 0 || op.end != 0) s += " start=" + n(op.start) + " end=" + n(op.end);
+      break;
+    case DrawOp::Kind::Poly: {
+      s = "poly colour=" + std::to_string(op.colour) + " width=" + std::to_string(op.width) + " points=";
+      for (size_t i = 0; i + 1 < op.points.size(); i += 2) {
+        if (i) s += ";";
+        s += n(op.points[i]) + "," + n(op.points[i + 1]);
+      }
+      break;
+    }
+  }
+  return s;
+}
+
+void Canvas::Trace(const DrawOp& op) { *trace_ << TraceLine(op) << '\n'; }
+
+void Canvas::TraceKey(const Text& key) {
+  if (!trace_) return;
+  std::string shown;
+  if (key == "\r") {
+    shown = "Enter";
+  } else if (key == "\b") {
+    shown = "Backspace";
+  } else if (key == "\x0c") {
+    shown = "Clear";
+  } else if (key == " ") {
+    shown = "Space";
+  } else {
+    shown = ToUtf8(key);
+  }
+  *trace_ << "key \"" << shown << "\"\n";
+}
+
+}  // namespace plat

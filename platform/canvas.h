@@ -1,0 +1,86 @@
+// The retained picture: every visible drawing operation in logical page units
+// (1440 x 900, y down), kept as a display list so that it can be rendered
+// crisply at any window size, written to PNG and traced.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace plat {
+
+constexpr float kPageWidth = 1440.0f;
+constexpr float kPageHeight = 900.0f;
+constexpr int kBackgroundColour = 15;
+
+struct Rgb {
+  double r, g, b;
+};
+// The 16-colour palette; index 15 is the white page.
+const Rgb& PaletteColour(int index);
+// WCAG contrast ratio between two palette colours.
+double ContrastRatio(int a, int b);
+
+enum class Face : uint8_t { Gothic, Serif, Ell };
+const char* FaceName(Face f);
+
+struct DrawOp {
+  enum class Kind : uint8_t { Text, Line, Box, Fill, Circle, Poly };
+  Kind kind = Kind::Line;
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line and box corners; text and circle position in x1, y1
+  float r = 0, start = 0, end = 0;       // circle
+  int colour = 0;                        // line, border, text colour
+  int fill = -1;                         // fill colour of a filled box or circle, -1 for none
+  int width = 1;                         // pen width
+  // Text
+  Text text;
+  int h = 1, v = 1;
+  Face face = Face::Gothic;
+  float size = 16;
+  bool bold = false, italic = false;
+  // Polyline
+  std::vector<float> points;  // x0, y0, x1, y1, ...
+  // Bounds in page units, including the pen.
+  float left = 0, top = 0, right = 0, bottom = 0;
+};
+
+class Canvas {
+ public:
+  // Adds an operation. Operations wholly outside the page are dropped (nothing
+  // can ever show them); an opaque filled box drops what it hides entirely.
+  // Returns true when the operation landed on the page.
+  bool Add(DrawOp op);
+  void Clear();
+
+  // Renders the whole picture; the caller's transform maps page units.
+  void Render(cairo_t* cr) const;
+  static void RenderOp(cairo_t* cr, const DrawOp& op);
+  // A PNG of the visible page at one pixel per unit.
+  void WritePng(const std::string& path) const;
+
+  const std::vector<DrawOp>& ops() const { return ops_; }
+
+  // Trace: one line per visible drawing call, and the keys the program takes.
+  void SetTrace(std::ostream* out) { trace_ = out; }
+  void TraceKey(const Text& key);
+
+  // Called after each visible operation (nullptr after Clear).
+  std::function<void(const DrawOp*)> onChange;
+
+ private:
+  void Trace(const DrawOp& op);
+  std::vector<DrawOp> ops_;
+  std::ostream* trace_ = nullptr;
+};
+
+// Formats a trace line for an operation (without the newline).
+std::string TraceLine(const DrawOp& op);
+std::string TraceNumber(float v);
+
+}  // namespace plat

@@ -1,0 +1,62 @@
+// Helpers shared by the tests: running programs headless and reading traces
+// and pixels.
+#pragma once
+
+#include <cairo.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/app.h"
+#include "platform/screen.h"
+
+namespace testing_support {
+
+// A screen on the headless backend with a trace, for driving library code.
+class TestScreen {
+ public:
+  explicit TestScreen(const std::string& keys = "", const std::string& time = "10:20:30");
+  plat::Screen& screen() { return *screen_; }
+  std::string trace() const { return trace_.str(); }
+  std::vector<std::string> lines() const;
+  void ClearTrace() { trace_.str(""); }
+
+ private:
+  std::ostringstream trace_;
+  std::unique_ptr<plat::HeadlessBackend> backend_;
+  std::unique_ptr<plat::Screen> screen_;
+};
+
+// Runs a program by name with scripted keys; the trace split into lines.
+struct Replay {
+  int exitCode = 0;
+  std::vector<std::string> lines;
+  // Lines that start with the given prefix.
+  std::vector<std::string> With(const std::string& prefix) const;
+  // Index of the first line at or after `from` containing the text, or -1.
+  int Find(const std::string& text, int from = 0) const;
+  // The text lines drawn, as "x,y,colour,"text"" tuples, for readability.
+  std::string Texts() const;
+};
+Replay RunReplay(const std::string& program, const std::string& keys, const std::string& time = "10:20:30");
+
+// The page rendered at one pixel per unit.
+class Picture {
+ public:
+  explicit Picture(const plat::Canvas& canvas);
+  ~Picture();
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+  // Palette index nearest to the pixel's colour.
+  int ColourAt(int x, int y) const;
+  uint32_t Pixel(int x, int y) const;
+
+ private:
+  cairo_surface_t* surface_;
+};
+
+std::vector<std::string> SplitLines(const std::string& s);
+
+}  // namespace testing_support
