@@ -7,6 +7,9 @@
 // run side by side (in tests), and every routine is a member function.
 #pragma once
 
+#include "common/figures/figure_globals.h"
+#include "common/frame/frame_globals.h"
+#include "common/typeset/typeset_globals.h"
 #include "platform/runtime.h"
 #include "platform/screen.h"
 #include "platform/text.h"
@@ -26,7 +29,7 @@ struct ProgramSettings {
   bool hasDivisorPairs;    // ListDivisorPairs exists
 };
 
-class Frame {
+class Frame : public FrameGlobals, public TypesetGlobals, public FigureGlobals {
  public:
   Frame(plat::Screen& screen, const ProgramSettings& settings) : scr(screen), settings(settings) {}
   virtual ~Frame() = default;
@@ -43,10 +46,8 @@ class Frame {
   plat::Screen& scr;
   const ProgramSettings& settings;
 
-  // --- Globals ---
-  float gTextColour = 0;
-  Text gTitle;
-  float gAnswerX = 0, gAnswerY = 0;
+  // Implemented by the typesetter; the frame's screen tables draw expressions.
+  virtual void DrawExpression() = 0;
 };
 
 }  // namespace lesson

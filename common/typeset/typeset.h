@@ -9,6 +9,7 @@ namespace lesson {
 class Typeset : public Frame {
  public:
   using Frame::Frame;
+  void DrawExpression() override {}
 };
 
 }  // namespace lesson
