@@ -109,6 +109,8 @@ class Frame : public FrameGlobals, public TypesetGlobals, public FigureGlobals {
   static const PromptBox kStepBox, kKeyWaitBox, kMessageBox;
 
   void FinishStartUp();
+  // Sets the colour and the pen and prints gPrintText.
+  void PrintTextAt(float x, float y, float colour);
   // Draws the box and prints gPrintText in it in colour 9.
   void ShowPromptBox(const PromptBox& box);
   // Shows the box with gPrintText, waits for any key into gKey, wipes.

@@ -25,11 +25,8 @@ const Frame::PromptBox Frame::kKeyWaitBox = {96, 657, 400, 693, 13, 4, 128, 666}
 const Frame::PromptBox Frame::kMessageBox = {16, 657, 496, 693, 13, 4, 48, 666};
 
 void Frame::AskMenuNumber() {
-  gTextColour = 0;
-  gPenX = gAnswerX - 240;
-  gPenY = gAnswerY;
   gPrintText = SJ("番号を入力して下さい。");
-  PrintText();
+  PrintTextAt(gAnswerX - 240, gAnswerY, 0);
   ReadAnswer();
   ParseAnswerNumber();
 }
@@ -37,10 +34,7 @@ void Frame::AskMenuNumber() {
 void Frame::ClearMenuPromptLine() { Wipe(gAnswerX - 240, gAnswerY - 8, gAnswerX - 240 + 1056, gAnswerY - 8 + 50); }
 
 void Frame::AskOnBottomLine() {
-  gTextColour = 0;
-  gPenX = 16;
-  gPenY = 666;
-  PrintText();
+  PrintTextAt(16, 666, 0);
   ReadAnswer();
   ParseAnswerNumber();
 }
@@ -63,11 +57,8 @@ void Frame::ReadAnswer() {
   gCursorX = gAnswerX;
   gCursorY = gAnswerY;
   gInputText.clear();
-  gTextColour = 0;
-  gPenX = gCursorX - 48;
-  gPenY = gCursorY;
   gPrintText = SJ("入力");
-  PrintText();
+  PrintTextAt(gCursorX - 48, gCursorY, 0);
   ReadKeysLoop();
   // Label, typed characters and dot go together.
   Wipe(gAnswerX - 48, gAnswerY - 8, gAnswerX - 48 + 240, gAnswerY - 8 + 30);
@@ -130,12 +121,16 @@ void Frame::ParseAnswerNumber() {
   gInputValue = denominator == 0 ? 0.0f : plat::Val(gWorkText) / denominator;
 }
 
+void Frame::PrintTextAt(float x, float y, float colour) {
+  gTextColour = colour;
+  gPenX = x;
+  gPenY = y;
+  PrintText();
+}
+
 void Frame::ShowPromptBox(const PromptBox& box) {
   scr.Line(box.x1, box.y1, box.x2, box.y2, box.border, plat::kFilledBox, box.fill);
-  gTextColour = 9;
-  gPenX = box.textX;
-  gPenY = box.textY;
-  PrintText();
+  PrintTextAt(box.textX, box.textY, 9);
 }
 
 void Frame::PollUntilKey() {
