@@ -178,3 +178,16 @@ TEST(Clearing, WorkAreaAndAnswerBandWipeTheirRectangles) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StartUp, EveryProgramReachesItsMainMenuWithoutAFault) {
+  for (const char* program : {"corvana", "dellmir", "fennor", "jorrel"}) {
+    auto replay = testing_support::RunReplay(program, "Close", "23:59:59");
+    EXPECT_EQ(replay.exitCode, 0) << program;
+    EXPECT_EQ(replay.Find("cls"), -1) << program;  // no error screen
+    EXPECT_EQ(replay.Find("エラー"), -1) << program;
+  }
+}
+
+}  // namespace
