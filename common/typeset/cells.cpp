@@ -38,34 +38,29 @@ float Typeset::CentredOffset() {
   return CentreInCell();
 }
 
-void Typeset::DrawBoxedCell() {
+void Typeset::BoxedCell(bool aroundLine) {
   const float x0 = gPenX, y0 = gPenY;
   const Text text = gWorkText;
   const float dx = CentredOffset();
-  const float ty = y0 + LineOffset(gCellHeight, HoldsFraction(text) ? kFractionLine : kTextLine);
-  CellBox(x0, y0);
+  if (aroundLine) {
+    // The text stays on its line; the line's 44 units lie in the box's
+    // middle, a fraction's too.
+    CellBox(x0, y0 - LineOffset(gCellHeight, kTextLine));
+    gPenY = y0;
+  } else {
+    CellBox(x0, y0);
+    gPenY = y0 + LineOffset(gCellHeight, HoldsFraction(text) ? kFractionLine : kTextLine);
+  }
   gPenX = x0 + dx;
-  gPenY = ty;
   gPrintText = text;
   DrawExpression();
   gPenX = x0 + gCellWidth;
   gPenY = y0;
 }
 
-void Typeset::DrawBoxedCellAround() {
-  const float x0 = gPenX, y0 = gPenY;
-  const Text text = gWorkText;
-  const float dx = CentredOffset();
-  // The text line's 44 units lie in the box's middle, a fraction's too.
-  const float lift = LineOffset(gCellHeight, kTextLine);
-  CellBox(x0, y0 - lift);
-  gPenX = x0 + dx;
-  gPenY = y0;
-  gPrintText = text;
-  DrawExpression();
-  gPenX = x0 + gCellWidth;
-  gPenY = y0;
-}
+void Typeset::DrawBoxedCell() { BoxedCell(false); }
+
+void Typeset::DrawBoxedCellAround() { BoxedCell(true); }
 
 void Typeset::DrawBoxedTwoTextCell() {
   const float x0 = gPenX, y0 = gPenY;
@@ -159,19 +154,7 @@ void Typeset::LabelRule() {
   gTypesetX += advance;
 }
 
-void Typeset::MeasureLabelWidth() {
-  const float keptX = gPenX, keptY = gPenY;
-  {
-    plat::Screen::MeasureScope offPage(scr);
-    gPenX = 0;
-    gPenY = 1800;
-    gPrintText = gWorkText;
-    DrawLabelText();
-    gMeasuredEndX = gPenX;
-  }
-  gPenX = keptX;
-  gPenY = keptY;
-}
+void Typeset::MeasureLabelWidth() { MeasureOffPage(&Typeset::DrawLabelText); }
 
 void Typeset::DrawTableCell() {
   const float x0 = gPenX, y0 = gPenY;

@@ -57,20 +57,24 @@ void Typeset::DrawExpression() {
   }
 }
 
-void Typeset::MeasureTextWidth() {
-  // Kept per call: a fraction in the text measures its parts through here.
+void Typeset::MeasureOffPage(void (Typeset::*typeset)()) {
+  // Kept per call: a fraction in a measured text measures its parts here too.
   const float keptX = gPenX, keptY = gPenY;
-  const Text keptText = gWorkText;
   {
     plat::Screen::MeasureScope offPage(scr);
     gPenX = 0;
     gPenY = 1800;
     gPrintText = gWorkText;
-    DrawExpression();
+    (this->*typeset)();
     gMeasuredEndX = gPenX;
   }
   gPenX = keptX;
   gPenY = keptY;
+}
+
+void Typeset::MeasureTextWidth() {
+  const Text keptText = gWorkText;
+  MeasureOffPage(&Typeset::DrawExpression);
   gWorkText = keptText;
 }
 

@@ -15,6 +15,9 @@
 // drawing does.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "common/frame/frame.h"
 
 namespace lesson {
@@ -97,9 +100,16 @@ class Typeset : public Frame {
   void SetPenWidth(float width);
   // One glyph of gChar with its cell's top-left at (x, y).
   void PutGlyph(float x, float y, int h, int v);
+  // A sign drawn as a polyline: the cursor moves on by the advance and an
+  // open overline begins again after it.
+  void SetSign(int penWidth, const std::vector<std::pair<float, float>>& stroke, float advance);
   void GlyphRules();
   void OverlineStep();
   void LabelRule();
+  // Sets gWorkText with the given routine at (0, 1800) without drawing;
+  // gMeasuredEndX = where the pen ends. The caller's pen comes back.
+  void MeasureOffPage(void (Typeset::*typeset)());
+  void BoxedCell(bool aroundLine);
   // The filled box of the cells, from (x0, y0) to (x0 + gCellWidth, y0 + gCellHeight).
   void CellBox(float x0, float y0);
   // Measures gWorkText with gTallBrackets kept as it is now; the horizontal

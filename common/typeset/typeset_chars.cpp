@@ -50,32 +50,14 @@ void Typeset::TypesetChars() {
     } else if (gChar == mark::kRootSign() && gInFraction == 1) {
       // The small radical; its top stroke ends where the overline (6 units
       // above the line) begins.
-      SetPenWidth(3);
-      scr.Connect({{x + 4, y + 24}, {x + 8, y + 13}, {x + 16, y + 29}, {x + 24, y - 6}, {x + 26, y - 6}},
-                  TextColour());
-      gChar.clear();
+      SetSign(3, {{x + 4, y + 24}, {x + 8, y + 13}, {x + 16, y + 29}, {x + 24, y - 6}, {x + 26, y - 6}}, 26);
       gRootState = 11;
-      SetPenWidth(3);
-      gTypesetX += 26;
-      gRootStartX = gTypesetX;
     } else if (gChar == mark::kRootSign()) {
-      SetPenWidth(3);
-      scr.Connect({{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4}, {x + 32, y - 4}},
-                  TextColour());
-      gChar.clear();
+      SetSign(3, {{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4}, {x + 32, y - 4}}, 28);
       gRootState = 1;
-      SetPenWidth(3);
-      gTypesetX += 28;
-      gRootStartX = gTypesetX;
     } else if (gChar == "&") {
       // The parallelogram sign; an open overline resumes after it.
-      SetPenWidth(5);
-      scr.Connect({{x + 4, y + 40}, {x + 25, y + 40}, {x + 32, y + 8}, {x + 11, y + 8}, {x + 4, y + 40}},
-                  TextColour());
-      gChar.clear();
-      SetPenWidth(3);
-      gTypesetX += 36;
-      gRootStartX = gTypesetX;
+      SetSign(5, {{x + 4, y + 40}, {x + 25, y + 40}, {x + 32, y + 8}, {x + 11, y + 8}, {x + 4, y + 40}}, 36);
     } else if (!DellmirStrokeMarkRules()) {
       GlyphRules();
       OverlineStep();
@@ -86,6 +68,15 @@ void Typeset::TypesetChars() {
   gPenY = gTypesetY;
   scr.SetFontBold(0, 0);
   SetPenWidth(gSavedDrawWidth);
+}
+
+void Typeset::SetSign(int penWidth, const std::vector<std::pair<float, float>>& stroke, float advance) {
+  SetPenWidth(static_cast<float>(penWidth));
+  scr.Connect(stroke, TextColour());
+  gChar.clear();
+  SetPenWidth(3);
+  gTypesetX += advance;
+  gRootStartX = gTypesetX;
 }
 
 void Typeset::PutGlyph(float x, float y, int h, int v) { scr.Symbol(x, y, gChar, h, v, TextColour()); }
