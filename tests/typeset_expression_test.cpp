@@ -2,6 +2,10 @@
 // measuring and stacked fractions.
 #include <gtest/gtest.h>
 
+#include "corvana/corvana.h"
+#include "dellmir/dellmir.h"
+#include "fennor/fennor.h"
+#include "jorrel/jorrel.h"
 #include "tests/typeset_support.h"
 
 namespace {
@@ -91,6 +95,41 @@ TEST(GlyphRules, EachRuleSetsFaceSizeFactorsPositionAndAdvance) {
     EXPECT_FALSE(page.screen().fontItalic());
     EXPECT_EQ(page.screen().GetDrawWidth(0), 3);
   }
+}
+
+// The four programs' own settings give their script ell and blank.
+template <class Program>
+Strings EllAndBlank(float inFraction) {
+  testing_support::TestScreen ts;
+  Program program(ts.screen());
+  program.gTextColour = 4;
+  program.gInFraction = inFraction;
+  program.gPenX = 100;
+  program.gPenY = 200;
+  program.gWorkText = "l l";
+  program.TypesetChars();
+  return ts.lines();
+}
+
+TEST(GlyphRules, EachProgramHasItsOwnEllAndBlank) {
+  const std::string corvanaEll = TextLine(100, 194, 5, 4, "ell", 15, true, false, "l");
+  const std::string corvanaEllInFraction = TextLine(100, 185, 5, 4, "ell", 15, true, false, "l");
+  const std::string ell = TextLine(100, 200, 6, 3, "ell", 16, true, false, "l");
+  // After the ell bold stays off for the rest of the text.
+  EXPECT_EQ(EllAndBlank<lesson::Corvana>(0),
+            (Strings{corvanaEll, TextLine(159, 194, 5, 4, "ell", 15, true, false, "l")}));
+  EXPECT_EQ(EllAndBlank<lesson::Corvana>(1),
+            (Strings{corvanaEllInFraction, TextLine(159, 185, 5, 4, "ell", 15, true, false, "l")}));
+  for (float inFraction : {0.0f, 1.0f}) {
+    const Strings onTheLine = {ell, TextLine(159, 200, 6, 3, "ell", 16, true, false, "l")};
+    EXPECT_EQ(EllAndBlank<lesson::Fennor>(inFraction), onTheLine);
+    EXPECT_EQ(EllAndBlank<lesson::Jorrel>(inFraction), onTheLine);
+  }
+  // Dellmir has no rule for the blank: it is set as a glyph.
+  EXPECT_EQ(EllAndBlank<lesson::Dellmir>(0),
+            (Strings{ell, Glyph(132, 200, 3, 3, " ", 16, false), TextLine(159, 200, 6, 3, "ell", 16, true, false, "l")}));
+  EXPECT_EQ(EllAndBlank<lesson::Dellmir>(1),
+            (Strings{ell, Glyph(132, 200, 4, 2, " ", 16, false), TextLine(164, 200, 6, 3, "ell", 16, true, false, "l")}));
 }
 
 TEST(GlyphRules, RaiseFlagsAreTakenOnlyByTheirRules) {

@@ -101,7 +101,7 @@ void Typeset::DrawLabelText() {
     gSavedDrawWidth = static_cast<float>(scr.GetDrawWidth(0));
     if (gPrintText.empty()) {
       scr.SetFontBold(0, 0);
-      SetPenWidth(gSavedDrawWidth);
+      SetPen(gSavedDrawWidth);
       scr.SetFontSize(0, 16);
       return;
     }

@@ -10,15 +10,15 @@ namespace lesson {
 using plat::InStr;
 using plat::Len;
 
-int Typeset::TextColour() const { return plat::CInt(gTextColour); }
+int Typeset::InkColour() const { return plat::CInt(gTextColour); }
 
-void Typeset::SetPenWidth(float width) { scr.SetDrawWidth(0, plat::CInt(width)); }
+void Typeset::SetPen(float width) { scr.SetDrawWidth(0, plat::CInt(width)); }
 
 void Typeset::DrawExpression() {
   for (;;) {
     gSavedDrawWidth = static_cast<float>(scr.GetDrawWidth(0));
     if (gPrintText.empty()) {
-      SetPenWidth(gSavedDrawWidth);
+      SetPen(gSavedDrawWidth);
       return;
     }
     gWorkText = plat::Left(gPrintText, 1);
@@ -39,12 +39,12 @@ void Typeset::DrawExpression() {
       // The tall root sign, high enough to enclose a stacked fraction; its
       // overline (state 22) runs 14 units above the line until "ﾝ".
       const float x = gPenX, y = gPenY;
-      SetPenWidth(3);
+      SetPen(3);
       scr.Connect({{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 60}, {x + 30, y - 14}, {x + 38, y - 14}},
-                  TextColour());
+                  InkColour());
       gChar.clear();
       gRootState = 22;
-      SetPenWidth(gSavedDrawWidth);
+      SetPen(gSavedDrawWidth);
       gPenX += 32;
       gRootStartX = gPenX;
       continue;
@@ -118,14 +118,14 @@ void Typeset::DrawStackedFraction() {
   gFractionDenominatorX = x + (bar - denominatorWidth) / 2;
   gFractionDenominatorY = denominatorY;
 
-  SetPenWidth(4);
-  scr.Line(x, y + 25, x + bar, y + 25, TextColour());
-  SetPenWidth(gSavedDrawWidth);
+  SetPen(4);
+  scr.Line(x, y + 25, x + bar, y + 25, InkColour());
+  SetPen(gSavedDrawWidth);
   if (gRootState == 22) {
     // Under a tall root sign the overline spans the whole bar.
-    SetPenWidth(3);
-    scr.Line(x, y - 14, x + bar, y - 14, TextColour());
-    SetPenWidth(gSavedDrawWidth);
+    SetPen(3);
+    scr.Line(x, y - 14, x + bar, y - 14, InkColour());
+    SetPen(gSavedDrawWidth);
   }
 
   gPenX = gFractionDenominatorX;

@@ -95,9 +95,11 @@ class Typeset : public Frame {
   // A boxed cell with gFracUnreduced above gFracReduced in the label style.
   void DrawTwoTextTableCell();
 
- private:
-  int TextColour() const;
-  void SetPenWidth(float width);
+ protected:
+  // gTextColour as the palette index the screen takes.
+  int InkColour() const;
+  // Sets the pen width from a lesson number.
+  void SetPen(float width);
   // One glyph of gChar with its cell's top-left at (x, y).
   void PutGlyph(float x, float y, int h, int v);
   // A sign drawn as a polyline: the cursor moves on by the advance and an

@@ -67,19 +67,19 @@ void Typeset::TypesetChars() {
   gPenX = gTypesetX;
   gPenY = gTypesetY;
   scr.SetFontBold(0, 0);
-  SetPenWidth(gSavedDrawWidth);
+  SetPen(gSavedDrawWidth);
 }
 
 void Typeset::SetSign(int penWidth, const std::vector<std::pair<float, float>>& stroke, float advance) {
-  SetPenWidth(static_cast<float>(penWidth));
-  scr.Connect(stroke, TextColour());
+  SetPen(static_cast<float>(penWidth));
+  scr.Connect(stroke, InkColour());
   gChar.clear();
-  SetPenWidth(3);
+  SetPen(3);
   gTypesetX += advance;
   gRootStartX = gTypesetX;
 }
 
-void Typeset::PutGlyph(float x, float y, int h, int v) { scr.Symbol(x, y, gChar, h, v, TextColour()); }
+void Typeset::PutGlyph(float x, float y, int h, int v) { scr.Symbol(x, y, gChar, h, v, InkColour()); }
 
 void Typeset::GlyphRules() {
   const float x = gTypesetX, y = gTypesetY;
@@ -148,22 +148,22 @@ void Typeset::GlyphRules() {
     scr.SetFontBold(0, 0);
     advance = 32;
   } else if ((gChar == "-" || gChar == "+") && inFraction) {
-    SetPenWidth(5);
-    scr.Line(x + 6, y + 14, x + 26, y + 14, TextColour());
-    if (gChar == "+") scr.Line(x + 16, y + 4, x + 16, y + 24, TextColour());
-    SetPenWidth(3);
+    SetPen(5);
+    scr.Line(x + 6, y + 14, x + 26, y + 14, InkColour());
+    if (gChar == "+") scr.Line(x + 16, y + 4, x + 16, y + 24, InkColour());
+    SetPen(3);
     advance = 32;
   } else if (gChar == "-") {
-    SetPenWidth(5);
-    scr.Line(x + 4, y + 20, x + 23, y + 20, TextColour());
-    SetPenWidth(3);
+    SetPen(5);
+    scr.Line(x + 4, y + 20, x + 23, y + 20, InkColour());
+    SetPen(3);
     advance = 27;
   } else if (gChar == "+") {
     // The bar sits lower than the minus sign's.
-    SetPenWidth(5);
-    scr.Line(x + 4, y + 22, x + 23, y + 22, TextColour());
-    scr.Line(x + 13, y + 10, x + 13, y + 34, TextColour());
-    SetPenWidth(3);
+    SetPen(5);
+    scr.Line(x + 4, y + 22, x + 23, y + 22, InkColour());
+    scr.Line(x + 13, y + 10, x + 13, y + 34, InkColour());
+    SetPen(3);
     advance = 27;
   } else if ((gChar == mark::kTimes() || gChar == mark::kDivide() || gChar == mark::kPlusMinus()) && !inFraction) {
     PutGlyph(x - 4, y, 2, 3);
@@ -203,9 +203,9 @@ void Typeset::OverlineStep() {
     return;
   }
   const float y = gTypesetY - lift;
-  SetPenWidth(3);
-  scr.Line(gRootStartX, y, gTypesetX, y, TextColour());
-  SetPenWidth(3);
+  SetPen(3);
+  scr.Line(gRootStartX, y, gTypesetX, y, InkColour());
+  SetPen(3);
 }
 
 }  // namespace lesson
