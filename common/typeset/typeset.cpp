@@ -1,14 +1,11 @@
 // The expression driver, measuring and stacked fractions.
 #include "common/typeset/typeset.h"
 
-#include <vector>
-
 #include "common/typeset/markup_chars.h"
 
 namespace lesson {
 
 using plat::InStr;
-using plat::Len;
 
 int Typeset::InkColour() const { return plat::CInt(gTextColour); }
 
