@@ -30,9 +30,6 @@ struct FrameGlobals {
   float gSavedTextColour = 0;
   float gSavedDrawWidth = 0;
 
-  // Fraction texts: the given fraction and its reduced value.
-  Text gFracUnreduced, gFracReduced;
-
   // Program.
   Text gTitle;
   float gDimBound = 0;

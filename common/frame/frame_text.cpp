@@ -216,9 +216,15 @@ void Frame::FormatFractionSum() {
 }
 
 void Frame::StripMarkupMarkers() {
-  for (const Text* marker : {&SJ("^"), &SJ("ﾝ"), &SJ("ﾀ"), &SJ("=")}) {
-    for (size_t at; (at = gWorkText.find(*marker)) != Text::npos;) gWorkText.erase(at, marker->size());
+  // Whole characters are compared, so a double-byte character whose second
+  // byte happens to equal a marker (as in "タ") stays intact.
+  Text kept;
+  kept.reserve(gWorkText.size());
+  for (const Text& ch : plat::SplitChars(gWorkText)) {
+    if (ch == "^" || ch == SJ("ﾝ") || ch == SJ("ﾀ") || ch == "=") continue;
+    kept += ch;
   }
+  gWorkText = std::move(kept);
 }
 
 // --- Term texts, sign routines and letter keys ---

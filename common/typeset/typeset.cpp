@@ -75,18 +75,6 @@ void Typeset::MeasureTextWidth() {
   gWorkText = keptText;
 }
 
-void Typeset::StripMarkupMarkers() {
-  // Whole characters are compared, so a double-byte character whose second
-  // byte happens to equal a marker stays intact.
-  Text kept;
-  kept.reserve(gWorkText.size());
-  for (const Text& ch : plat::SplitChars(gWorkText)) {
-    if (ch == "^" || ch == mark::kRootEnd() || ch == mark::kFractionMarker() || ch == "=") continue;
-    kept += ch;
-  }
-  gWorkText = std::move(kept);
-}
-
 void Typeset::DrawStackedFraction() {
   const float x = gPenX, y = gPenY;
   gGlyphX = x;

@@ -42,8 +42,8 @@ class Typeset : public Frame {
   // empty. Re-entrant: a fraction inside the measured text measures its parts.
   void MeasureTextWidth();
 
-  // Removes every "^", "ﾝ", "ﾀ" and "=" from gWorkText.
-  void StripMarkupMarkers();
+  // StripMarkupMarkers (removing the markup markers from gWorkText) is the
+  // frame's: the fraction texts use it too.
 
   // --- Fractions and characters ---
 
