@@ -81,37 +81,69 @@ void Type(Keys& keys, const std::string& text) {
   for (char c : text) keys.emplace_back(plat::Text(1, c));
 }
 
-// One move of the pupil: mostly what the screens expect (a menu number, "1"
-// at the step prompt, any key at a key wait), mixed with anything at all.
-// Returns false when the move closes the window.
-bool AddMove(Rng& rng, Keys& keys) {
+// The pupil's moves, and how often each comes (per mille): mostly what the
+// screens expect (a menu number, "1" at the step prompt, any key at a key
+// wait), mixed with anything at all.
+enum class Move { kMenuNumber, kStepOne, kStepOther, kKeyWait, kOddNumber, kCorrect, kOverlong, kTwoDigits, kClose, kAnyKey };
+struct MoveWeight {
+  Move move;
+  int perMille;
+};
+constexpr MoveWeight kMoves[] = {
+    {Move::kMenuNumber, 230}, {Move::kStepOne, 160}, {Move::kStepOther, 50}, {Move::kKeyWait, 200},
+    {Move::kOddNumber, 60},   {Move::kCorrect, 40},  {Move::kOverlong, 15},  {Move::kTwoDigits, 5},
+    {Move::kClose, 2},        {Move::kAnyKey, 238},
+};
+
+Move PickMove(Rng& rng) {
   int roll = rng.Below(1000);
-  if ((roll -= 230) < 0) {  // a chapter or item number, the first ones most
-    Type(keys, std::to_string(rng.Below(2) ? 1 : 1 + rng.Below(9)));
-    Type(keys, "\r");
-  } else if ((roll -= 160) < 0) {  // the step prompt's "1": on to the next step
-    Type(keys, "1\r");
-  } else if ((roll -= 50) < 0) {  // another number at the step prompt: a new problem
-    Type(keys, std::to_string(2 + rng.Below(8)) + "\r");
-  } else if ((roll -= 200) < 0) {  // a key wait
-    int k = rng.Below(10);
-    Type(keys, k < 5 ? " " : k < 7 ? "\r" : std::string(1, rng.PickChar(kLetters)));
-  } else if ((roll -= 60) < 0) {  // an awkward number
-    Type(keys, std::string(rng.Pick(kOddNumbers)) + "\r");
-  } else if ((roll -= 40) < 0) {  // typing, correcting, typing again
-    for (int n = 1 + rng.Below(4); n > 0; --n) Type(keys, std::string(1, rng.PickChar(kEntryChars)));
-    Type(keys, rng.Below(2) ? "\b" : "\x0c");
-    Type(keys, std::string(1, rng.PickChar(kEntryChars)) + "\r");
-  } else if ((roll -= 15) < 0) {  // more than the field holds
-    for (int n = 9 + rng.Below(6); n > 0; --n) Type(keys, std::string(1, rng.PickChar(kEntryChars)));
-    Type(keys, "\r");
-  } else if ((roll -= 5) < 0) {  // a two-digit number: often the end item of the menu
-    Type(keys, std::to_string(10 + rng.Below(10)) + "\r");
-  } else if ((roll -= 2) < 0) {
-    keys.emplace_back(std::nullopt);
-    return false;
-  } else {  // any key at all
-    Type(keys, std::string(1, rng.PickChar(kAnyKey)));
+  for (const MoveWeight& m : kMoves)
+    if ((roll -= m.perMille) < 0) return m.move;
+  return Move::kAnyKey;
+}
+
+// Adds one move's keys. Returns false when the move closes the window. A long
+// run neither closes the window nor types a two-digit menu number (the usual
+// end item).
+bool AddMove(Rng& rng, Keys& keys, bool longRun) {
+  Move move = PickMove(rng);
+  if (longRun && (move == Move::kClose || move == Move::kTwoDigits)) move = Move::kAnyKey;
+  switch (move) {
+    case Move::kMenuNumber:  // a chapter or item number, the first ones most
+      Type(keys, std::to_string(rng.Below(2) ? 1 : 1 + rng.Below(9)) + "\r");
+      break;
+    case Move::kStepOne:  // the step prompt's "1": on to the next step
+      Type(keys, "1\r");
+      break;
+    case Move::kStepOther:  // another number at the step prompt: a new problem
+      Type(keys, std::to_string(2 + rng.Below(8)) + "\r");
+      break;
+    case Move::kKeyWait: {
+      int k = rng.Below(10);
+      Type(keys, k < 5 ? " " : k < 7 ? "\r" : std::string(1, rng.PickChar(kLetters)));
+      break;
+    }
+    case Move::kOddNumber:
+      Type(keys, std::string(rng.Pick(kOddNumbers)) + "\r");
+      break;
+    case Move::kCorrect:  // typing, correcting, typing again
+      for (int n = 1 + rng.Below(4); n > 0; --n) Type(keys, std::string(1, rng.PickChar(kEntryChars)));
+      Type(keys, rng.Below(2) ? "\b" : "\x0c");
+      Type(keys, std::string(1, rng.PickChar(kEntryChars)) + "\r");
+      break;
+    case Move::kOverlong:  // more than the field holds
+      for (int n = 9 + rng.Below(6); n > 0; --n) Type(keys, std::string(1, rng.PickChar(kEntryChars)));
+      Type(keys, "\r");
+      break;
+    case Move::kTwoDigits:  // often the end item of the menu
+      Type(keys, std::to_string(10 + rng.Below(10)) + "\r");
+      break;
+    case Move::kClose:
+      keys.emplace_back(std::nullopt);
+      return false;
+    case Move::kAnyKey:
+      Type(keys, std::string(1, rng.PickChar(kAnyKey)));
+      break;
   }
   return true;
 }
@@ -269,6 +301,7 @@ class DistinctCounter {
 
 struct Stats {
   long keyWaits = 0;
+  size_t maxOps = 0;  // drawing operations held for the page, at the most
   DistinctCounter texts;
 };
 
@@ -296,6 +329,7 @@ class SoakBackend : public plat::Backend {
   void KeyWaitStarts(const plat::Canvas& canvas) override {
     if (error_) throw StopRun{};
     ++stats_->keyWaits;
+    stats_->maxOps = std::max(stats_->maxOps, canvas.ops().size());
     if (render_ && renderEvery_ > 0 && stats_->keyWaits % renderEvery_ == 0) Render(canvas);
     inner_.KeyWaitStarts(canvas);
   }
@@ -435,8 +469,11 @@ RunPlan PlanRun(uint64_t seed, int run) {
   char time[16];
   std::snprintf(time, sizeof time, "%02d:%02d:%02d", rng.Below(24), rng.Below(60), rng.Below(60));
   plan.timeOfDay = time;
-  size_t length = 200 + static_cast<size_t>(rng.Below(2800));
-  while (plan.keys.size() < length && AddMove(rng, plan.keys)) {
+  // Most runs are short, so that start-up and the end item come round often;
+  // one in ten lasts long, as a lesson with a whole class does.
+  bool longRun = rng.Below(10) == 0;
+  size_t length = longRun ? 10000 + static_cast<size_t>(rng.Below(30000)) : 200 + static_cast<size_t>(rng.Below(2800));
+  while (plan.keys.size() < length && AddMove(rng, plan.keys, longRun)) {
   }
   return plan;
 }
@@ -529,6 +566,7 @@ Result Run(const Options& o) {
   r.rss100Kb = ResidentKb();
   r.heap100Kb = HeapInUseKb();
   r.keyWaits = stats.keyWaits;
+  r.maxPageOps = static_cast<long>(stats.maxOps);
   r.distinctTexts = static_cast<long>(stats.texts.Estimate());
   cairo_destroy(render);
   cairo_surface_destroy(surface);

@@ -27,7 +27,7 @@ struct Options {
   int onlyRun = -1;           // >= 0: replay that run alone
   double hangCpuSeconds = 5;  // CPU time without a key taken that counts as a hang
   bool checkGrowth = false;   // compare resident memory after 10% and 100% of the keys
-  int renderEvery = 64;       // render the page at every n-th wait for a key (0: never)
+  int renderEvery = 256;       // render the page at every n-th wait for a key (0: never)
   bool shrink = true;         // cut a failing run's keys down before reporting them
   std::ostream* log = nullptr;  // progress and figures
 };
@@ -40,6 +40,7 @@ struct Result {
   int runsEnded = 0;          // the program ended itself (end item of the menu)
   long keyWaits = 0;          // waits for a key (prompts and key waits)
   long distinctTexts = 0;     // different texts drawn: how much of the program was seen
+  long maxPageOps = 0;        // drawing operations the page held at the most
   long rssStartKb = 0;        // resident memory after the first start-up
   long rss10Kb = 0, rss100Kb = 0;  // after 10% and 100% of the keys
   long heapStartKb = 0, heap10Kb = 0, heap100Kb = 0;  // bytes in use in the heap

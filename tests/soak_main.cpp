@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
   if (!quiet) o.log = &std::cerr;
   soak::Result r = soak::Run(o);
   std::cout << o.program << " seed=" << o.seed << " keys=" << r.keysTaken << " runs=" << r.runs
-            << " ended_by_menu=" << r.runsEnded << " key_waits=" << r.keyWaits << " texts~" << r.distinctTexts
+            << " ended_by_menu=" << r.runsEnded << " key_waits=" << r.keyWaits << " texts~" << r.distinctTexts << " max_page_ops=" << r.maxPageOps
             << " cpu_s=" << r.cpuSeconds << " rss_start_kb=" << r.rssStartKb << " rss_10pc_kb=" << r.rss10Kb
             << " rss_end_kb=" << r.rss100Kb << " heap_start_kb=" << r.heapStartKb << " heap_10pc_kb=" << r.heap10Kb
             << " heap_end_kb=" << r.heap100Kb << (r.ok ? " ok" : " FAILED") << std::endl;
