@@ -168,8 +168,11 @@ void RenderText(cairo_t* cr, const DrawOp& op) {
   }
 }
 
+// Bounds reach this far past the pen for antialiased edges.
+constexpr float kEdgeMargin = 1.0f;
+
 void Bounds(DrawOp& op) {
-  float pen = op.width / 2.0f + 1.0f;
+  float pen = op.width / 2.0f + kEdgeMargin;
   switch (op.kind) {
     case DrawOp::Kind::Text: {
       float w = 0;
@@ -234,11 +237,24 @@ bool Canvas::Add(DrawOp op) {
   if (op.right < 0 || op.bottom < 0 || op.left > kPageWidth || op.top > kPageHeight) return false;
   if (op.kind == DrawOp::Kind::Fill) {
     // A filled box is opaque over its border's outer edge: what lies wholly
-    // inside it can never show again.
+    // inside it can never show again. Only the part on the page counts, and
+    // an edge's antialiased fringe is left out, so that the same wipe, or one
+    // along the page's edge, done again and again replaces the last one
+    // instead of piling up.
     float half = op.width / 2.0f;
     float l = std::min(op.x1, op.x2) - half, r = std::max(op.x1, op.x2) + half;
     float t = std::min(op.y1, op.y2) - half, b = std::max(op.y1, op.y2) + half;
-    std::erase_if(ops_, [&](const DrawOp& o) { return o.left >= l && o.right <= r && o.top >= t && o.bottom <= b; });
+    std::erase_if(ops_, [&](const DrawOp& o) {
+      return std::max(o.left + kEdgeMargin, 0.0f) >= l && std::min(o.right - kEdgeMargin, kPageWidth) <= r &&
+             std::max(o.top + kEdgeMargin, 0.0f) >= t && std::min(o.bottom - kEdgeMargin, kPageHeight) <= b;
+    });
+  } else if (op.kind == DrawOp::Kind::Circle && op.fill >= 0 && op.start == 0 && op.end == 0) {
+    // A disc hides the circles and discs on its centre that reach no farther
+    // (the answer field's blinking dot).
+    float outer = op.r + op.width / 2.0f;
+    std::erase_if(ops_, [&](const DrawOp& o) {
+      return o.kind == DrawOp::Kind::Circle && o.x1 == op.x1 && o.y1 == op.y1 && o.r + o.width / 2.0f <= outer;
+    });
   }
   if (trace_) Trace(op);
   ops_.push_back(std::move(op));

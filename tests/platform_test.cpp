@@ -215,6 +215,32 @@ TEST(Canvas, WipeDropsWhatItHides) {
   EXPECT_EQ(s.canvas().ops().size(), 2u);
 }
 
+// A program left at a prompt, or going round a step loop for an hour, wipes
+// the same places and blinks the same dot over and over: the picture it keeps
+// must not grow with that.
+TEST(Canvas, RepeatedWipesAndBlinksDoNotPileUp) {
+  TestScreen t;
+  Screen& s = t.screen();
+  for (int i = 0; i < 1000; ++i) {
+    s.Line(0, 657, 400, 693, 13, kFilledBox, 4);   // a prompt box at the page's left edge
+    s.Symbol(128, 666, "A", 1, 1, 9);
+    s.Line(0, 657, 400, 693, 15, kFilledBox, 15);  // and its wipe
+    s.Line(16, 657, 496, 693, 15, kFilledBox, 15);  // a wipe inside the page
+    s.Line(0, 0, 1320, 1300, 15, kFilledBox, 15);  // a wipe past the page's edges
+    s.Circle(1064, 656, 4, 5, 0, 0, 5);            // the cursor dot, shown
+    s.Circle(1064, 656, 4, 15, 0, 0, 15);          // and hidden
+  }
+  EXPECT_LE(s.canvas().ops().size(), 3u);
+  // What only partly lies under a wipe, or off a disc's centre, stays.
+  s.Symbol(1310, 300, "AB", 1, 1, 0);
+  s.Line(0, 0, 1320, 1300, 15, kFilledBox, 15);
+  s.Circle(1070, 656, 4, 5, 0, 0, 5);
+  s.Circle(1064, 656, 4, 15, 0, 0, 15);
+  const auto& ops = s.canvas().ops();
+  EXPECT_EQ(std::count_if(ops.begin(), ops.end(), [](const DrawOp& o) { return o.kind == DrawOp::Kind::Text; }), 1);
+  EXPECT_EQ(std::count_if(ops.begin(), ops.end(), [](const DrawOp& o) { return o.x1 == 1070; }), 1);
+}
+
 TEST(Screen, MeasuringDrawsAndTracesNothing) {
   TestScreen t;
   Screen& s = t.screen();
