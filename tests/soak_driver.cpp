@@ -501,6 +501,10 @@ std::string ToScript(const Keys& keys, size_t count) {
 }
 
 long ResidentKb() {
+  // What the allocator keeps in hand but no longer uses goes back first: the
+  // figure is then what is in use, not what the soak's own long key streams
+  // once needed.
+  malloc_trim(0);
   std::ifstream statm("/proc/self/statm");
   long pages = 0, resident = 0;
   statm >> pages >> resident;
@@ -558,7 +562,8 @@ Result Run(const Options& o) {
       }
       if (o.log && r.runs % 50 == 0)
         *o.log << o.program << ": " << r.keysTaken << " keys, " << r.runs << " runs, " << stats.texts.Estimate()
-               << " different texts, resident " << ResidentKb() << " KiB" << std::endl;
+               << " different texts, resident " << ResidentKb() << " KiB, heap "
+               << HeapInUseKb() << " KiB" << std::endl;
     }
   }
   gContext.active.store(false);
