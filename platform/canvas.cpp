@@ -250,11 +250,17 @@ bool Canvas::Add(DrawOp op) {
     });
   } else if (op.kind == DrawOp::Kind::Circle && op.fill >= 0 && op.start == 0 && op.end == 0) {
     // A disc hides the circles and discs on its centre that reach no farther
-    // (the answer field's blinking dot).
+    // (the answer field's blinking dot). Only the last few operations are
+    // looked at: the dot blinks in place, while a dotted arc draws hundreds
+    // of discs that hide nothing.
     float outer = op.r + op.width / 2.0f;
-    std::erase_if(ops_, [&](const DrawOp& o) {
-      return o.kind == DrawOp::Kind::Circle && o.x1 == op.x1 && o.y1 == op.y1 && o.r + o.width / 2.0f <= outer;
-    });
+    auto recent = ops_.end() - std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(ops_.size()), 8);
+    ops_.erase(std::remove_if(recent, ops_.end(),
+                              [&](const DrawOp& o) {
+                                return o.kind == DrawOp::Kind::Circle && o.x1 == op.x1 && o.y1 == op.y1 &&
+                                       o.r + o.width / 2.0f <= outer;
+                              }),
+               ops_.end());
   }
   if (trace_) Trace(op);
   ops_.push_back(std::move(op));
