@@ -155,6 +155,46 @@ TEST_F(FigureTest, BisectorLabelStandsOnTheSideTheBisectorPointsTo) {
   EXPECT_EQ(lib.gArrowHead, 0);
 }
 
+TEST_F(FigureTest, OnlyTheValueOneChoosesTheCompactLabelTypesetter) {
+  struct Case {
+    float choice;
+    bool compact;
+  } cases[] = {{1, true}, {2, false}, {-1, false}, {0, false}};
+  for (const auto& c : cases) {
+    ClearPicture();
+    lib.gP1X = 300, lib.gP1Y = 300, lib.gP2X = 400, lib.gP2Y = 300, lib.gP3X = 200, lib.gP3Y = 300;
+    lib.gLabelText = "2a", lib.gUseLabelTypesetter = c.choice, lib.gTextColour = 4;
+    lib.MarkAngleBisectorLabel();
+    auto texts = Ops(Kind::Text);
+    ASSERT_FALSE(texts.empty()) << c.choice;
+    EXPECT_EQ(texts[0].size == 15 && texts[0].bold, c.compact) << c.choice;
+    EXPECT_EQ(texts[0].colour, 4);
+    // Placed by the measured width either way: centred over the vertex.
+    EXPECT_EQ(lib.gMeasuredEndX, 54) << c.choice;
+    EXPECT_NEAR(texts[0].x1, 300 - 27, 4) << c.choice;
+    EXPECT_EQ(lib.gUseLabelTypesetter, 0);
+  }
+}
+
+TEST_F(FigureTest, SignFlipOfATermTextGivesAnExplicitSign) {
+  struct Case {
+    const char *before, *after;
+  } cases[] = {
+      {"-3x", "+3x"}, {"+2a", "-2a"}, {"5", "-5"},  {"x", "-x"},         {"-", "+"},
+      {"+", "-"},     {"", ""},       {" 3", "- 3"}, {"-ﾀ1/2ﾀ", "+ﾀ1/2ﾀ"}, {"-ａ", "+ａ"},
+  };
+  for (const auto& c : cases) {
+    lib.gWorkText = plat::FromUtf8(c.before);
+    lib.FlipLeadingSign();
+    EXPECT_EQ(lib.gWorkText, plat::FromUtf8(c.after)) << c.before;
+  }
+  // Twice over a text without a sign: a "+" in front, not the text itself.
+  lib.gWorkText = "x";
+  lib.FlipLeadingSign();
+  lib.FlipLeadingSign();
+  EXPECT_EQ(lib.gWorkText, "+x");
+}
+
 TEST_F(FigureTest, AngleArcsCoverTheMarkedAngle) {
   auto setUp = [&](float count) {
     ClearPicture();
