@@ -1,4 +1,4 @@
-// Pieces set out beside worked calculations: the left brace, the written
+// Layouts set out beside worked calculations: the left brace, the written
 // division, arrows and slope triangles.
 #include <cmath>
 
