@@ -15,7 +15,8 @@ template <size_t N>
 void CallForFormulaCase(Fennor& f, const Builder (&list)[N]) {
   int c = plat::CInt(f.gFennorFormulaCase);
   if (c < 1 || c > static_cast<int>(N)) plat::RaiseFault(plat::kFaultIndexOutOfRange);
-  (f.*list[c - 1])();
+  Builder builder = list[c - 1];
+  (f.*builder)();
 }
 
 }  // namespace
