@@ -210,6 +210,19 @@ TEST(FennorMenu, JumpFollowsTheTypedValue) {
   }
 }
 
+// The program as started by name: into the menu, chapter 1 and back, end.
+TEST(FennorMenu, ReplayIntoChapterOneAndBackToTheEnd) {
+  testing_support::Replay r = testing_support::RunReplay("fennor", Type("1") + Type("5") + Type("10") + Type("1"));
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.With("fill x1=22 y1=10 x2=1342 y2=610 border=15 fill=10").size(), 2u);
+  // The goal heading's first glyph at (44, 240) in colour 5, once.
+  int goal = 0;
+  for (const auto& l : r.With("text x=44 y=240 ")) goal += l.find(" colour=5 ") != std::string::npos;
+  EXPECT_EQ(goal, 1);
+  // The keys after the end item are never read.
+  EXPECT_EQ(r.With("key ").size(), 7u);
+}
+
 // ------------------------------------------------------ goal and sub-menu
 
 TEST(FennorChapter1, GoalThenSubMenuUntilItsEndItem) {
