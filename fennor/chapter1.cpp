@@ -47,6 +47,14 @@ void Fennor::DrawTaskBox(int box, const Text& label) {
   DrawBoxedCell();
 }
 
+void Fennor::PlaceTaskBox(int box, const Text& label) {
+  gPointX(box) = gLineEndX + 20;
+  gPointY(box) = gLineY;
+  DrawTaskBox(box, label);
+  gLineEndX = gPenX;
+  gLineY = gPenY;
+}
+
 void Fennor::SetAreaLabels(const char* const (&labels)[8], int lastSlot) {
   for (int k = 1; k <= 8; ++k) gTermText2(k) = k <= lastSlot ? Literal(labels[k - 1]) : Text();
 }
@@ -79,18 +87,10 @@ void Fennor::ShowFormula1Task() {
     DrawPieces(*this, {LineStart(44, 18), lesson::Wipe(0, 0, 1320, 1300), At(44, 18, 0, "問　①,②を求めなさい。")});
     DrawLine(gLineStartX + 44, gLineY + 80, 0, " (x" + gTermText(1) + ")(x" + gTermText(2) + ")");
     DrawPieces(*this, {NextLine(80, 0, "=x^2", 44)});
-    // =x^2 [①] x [②]: the boxes' corners are kept for the values.
-    gPointX(1) = gLineEndX + 20;
-    gPointY(1) = gLineY;
-    DrawTaskBox(1, SJ("①"));
-    gLineEndX = gPenX;
-    gLineY = gPenY;
+    // =x^2 [①] x [②]
+    PlaceTaskBox(1, SJ("①"));
     DrawPieces(*this, {Continue(0, "x", 8)});
-    gPointX(2) = gLineEndX + 20;
-    gPointY(2) = gLineY;
-    DrawTaskBox(2, SJ("②"));
-    gLineEndX = gPenX;
-    gLineY = gPenY;
+    PlaceTaskBox(2, SJ("②"));
     WaitForKey();
     // The sum and the product cover the empty boxes exactly.
     DrawTaskBox(1, gTermText(3));

@@ -60,6 +60,9 @@ class Fennor : public AreaFigures {
   // Box 1 (the sum) or 2 (the product) of the task's expansion line, 120 by
   // 50, at its corner kept in gPointX/gPointY(box).
   void DrawTaskBox(int box, const Text& label);
+  // A new box 20 right of the line's end, its corner kept for the value; the
+  // line goes on from its top-right corner.
+  void PlaceTaskBox(int box, const Text& label);
   // "+" in front of the texts of the positive gTermValue(1 to 4).
   void PutPlusSigns();
   // The area figure with the sides only, a key wait, then with the areas;
