@@ -2,10 +2,14 @@
 // aspect kept. The picture is rendered by cairo at the window's pixel size, so
 // it stays crisp at any size; new drawing is added to the cached raster and
 // the whole picture is rendered again only when the window's size changes.
+// Only the part of the window that changed is copied to the screen, so that a
+// program blinking its cursor at a prompt costs next to nothing.
 #include <SDL.h>
 #include <cairo.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <deque>
 #include <iostream>
 
@@ -20,7 +24,11 @@ class WindowBackend : public Backend {
  public:
   explicit WindowBackend(const std::string& title) {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("SDL_Init: ") + SDL_GetError());
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    // Under X11 the window's own shared-memory image is the cheapest way to
+    // show a few changed pixels; SDL would otherwise go through a GPU texture
+    // (in software where there is no GPU) and redraw the whole window for each.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && std::string(driver) == "x11") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // Open at the size of the usable desktop, so that the window fills the
     // screen even where no window manager maximises it.
     SDL_Rect usable{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1200, 750};
@@ -28,18 +36,15 @@ class WindowBackend : public Backend {
     window_ = SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw std::runtime_error(std::string("SDL_CreateWindow: ") + SDL_GetError());
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer_) throw std::runtime_error(std::string("SDL_CreateRenderer: ") + SDL_GetError());
+    if (!SDL_GetWindowSurface(window_)) throw std::runtime_error(std::string("SDL_GetWindowSurface: ") + SDL_GetError());
     SDL_StartTextInput();
     Resize();
   }
 
   ~WindowBackend() override {
     if (cr_) cairo_destroy(cr_);
+    if (frame_) SDL_FreeSurface(frame_);
     if (surface_) cairo_surface_destroy(surface_);
-    if (texture_) SDL_DestroyTexture(texture_);
-    SDL_DestroyRenderer(renderer_);
     SDL_DestroyWindow(window_);
     SDL_Quit();
   }
@@ -72,15 +77,21 @@ class WindowBackend : public Backend {
 
   void Changed(const Canvas& canvas, const DrawOp* op) override {
     canvas_ = &canvas;
-    if (op) {
+    if (!op) {
+      RenderAll();
+    } else if (op->kind == DrawOp::Kind::Fill || (op->kind == DrawOp::Kind::Circle && op->fill >= 0)) {
+      // What an opaque shape covers is drawn again from the picture, which
+      // has dropped what the shape hides: painted over, the antialiased rim
+      // of what lay beneath would stay as a faint ring (the blinking dot
+      // would leave a circle round every typed digit).
+      RenderRegion(*op);
+    } else {
       cairo_save(cr_);
       Transform();
       Canvas::RenderOp(cr_, *op);
       cairo_restore(cr_);
-    } else {
-      RenderAll();
+      MarkDirty(*op);
     }
-    dirty_ = true;
     // Serve the window between statements, so that it repaints and can be
     // closed during long drawing.
     if (Clock::now() - lastPresent_ > std::chrono::milliseconds(50)) {
@@ -111,7 +122,7 @@ class WindowBackend : public Backend {
       case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) closed_ = true;
         if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_RESIZED) Resize();
-        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) dirty_ = true;
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) MarkAllDirty();
         break;
       case SDL_TEXTINPUT:
         for (const char* p = e.text.text; *p; ++p) {
@@ -142,27 +153,63 @@ class WindowBackend : public Backend {
   }
 
   void Resize() {
-    int w = 0, h = 0;
-    SDL_GetRendererOutputSize(renderer_, &w, &h);
-    if (w <= 0 || h <= 0) return;
+    SDL_Surface* window = SDL_GetWindowSurface(window_);  // a new one after a change of size
+    if (!window || window->w <= 0 || window->h <= 0) return;
+    int w = window->w, h = window->h;
     if (surface_ && w == width_ && h == height_) return;
     width_ = w;
     height_ = h;
     if (cr_) cairo_destroy(cr_);
+    if (frame_) SDL_FreeSurface(frame_);
     if (surface_) cairo_surface_destroy(surface_);
-    if (texture_) SDL_DestroyTexture(texture_);
     surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
     cr_ = cairo_create(surface_);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
+    // The raster seen as an SDL surface, to copy from (cairo's RGB24 is
+    // 32-bit XRGB in native order).
+    frame_ = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(surface_), w, h, 32,
+                                                cairo_image_surface_get_stride(surface_), SDL_PIXELFORMAT_RGB888);
     RenderAll();
   }
 
-  void Transform() {
+  // Maps page units to the window's pixels; with clip, clips to the page.
+  void Transform(bool clip = true) {
     double s = std::min(width_ / static_cast<double>(kPageWidth), height_ / static_cast<double>(kPageHeight));
     cairo_translate(cr_, (width_ - kPageWidth * s) / 2, (height_ - kPageHeight * s) / 2);
     cairo_scale(cr_, s, s);
+    if (!clip) return;
     cairo_rectangle(cr_, 0, 0, kPageWidth, kPageHeight);
     cairo_clip(cr_);
+  }
+
+  // The whole pixels an operation's bounds touch, inside the window.
+  SDL_Rect PixelBounds(const DrawOp& op) {
+    cairo_save(cr_);
+    cairo_identity_matrix(cr_);
+    Transform(false);
+    double x1 = op.left, y1 = op.top, x2 = op.right, y2 = op.bottom;
+    cairo_user_to_device(cr_, &x1, &y1);
+    cairo_user_to_device(cr_, &x2, &y2);
+    cairo_restore(cr_);
+    int l = std::max(0, static_cast<int>(std::floor(x1)) - 1), t = std::max(0, static_cast<int>(std::floor(y1)) - 1);
+    int r = std::min(width_, static_cast<int>(std::ceil(x2)) + 1), b = std::min(height_, static_cast<int>(std::ceil(y2)) + 1);
+    return {l, t, std::max(0, r - l), std::max(0, b - t)};
+  }
+
+  // Draws the picture again inside the pixels of the operation's bounds.
+  void RenderRegion(const DrawOp& op) {
+    SDL_Rect px = PixelBounds(op);
+    if (px.w <= 0 || px.h <= 0) return;
+    cairo_save(cr_);
+    cairo_rectangle(cr_, px.x, px.y, px.w, px.h);  // whole pixels: no blended seam
+    cairo_clip(cr_);
+    Transform();
+    const Rgb& bg = PaletteColour(kBackgroundColour);
+    cairo_set_source_rgb(cr_, bg.r, bg.g, bg.b);
+    cairo_paint(cr_);
+    for (const DrawOp& o : canvas_->ops())
+      if (o.right >= op.left && o.left <= op.right && o.bottom >= op.top && o.top <= op.bottom) Canvas::RenderOp(cr_, o);
+    cairo_restore(cr_);
+    AddDirty(px);
   }
 
   void RenderAll() {
@@ -178,30 +225,42 @@ class WindowBackend : public Backend {
       cairo_paint(cr_);
     }
     cairo_restore(cr_);
-    dirty_ = true;
+    MarkAllDirty();
   }
 
+  void MarkDirty(const DrawOp& op) { AddDirty(PixelBounds(op)); }
+  void MarkAllDirty() { AddDirty({0, 0, width_, height_}); }
+  void AddDirty(const SDL_Rect& r) {
+    if (r.w <= 0 || r.h <= 0) return;
+    if (dirty_.w <= 0 || dirty_.h <= 0) {
+      dirty_ = r;
+    } else {
+      SDL_UnionRect(&dirty_, &r, &dirty_);
+    }
+  }
+
+  // Copies what changed to the window.
   void Present() {
-    if (!dirty_) return;
+    if (dirty_.w <= 0 || dirty_.h <= 0 || !frame_) return;
+    SDL_Surface* window = SDL_GetWindowSurface(window_);
+    if (!window) return;
     cairo_surface_flush(surface_);
-    SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(surface_), cairo_image_surface_get_stride(surface_));
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
-    dirty_ = false;
+    SDL_Rect to = dirty_;
+    SDL_BlitSurface(frame_, &dirty_, window, &to);
+    SDL_UpdateWindowSurfaceRects(window_, &dirty_, 1);
+    dirty_ = {0, 0, 0, 0};
     lastPresent_ = Clock::now();
   }
 
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
+  SDL_Surface* frame_ = nullptr;  // the raster's pixels, as SDL sees them
   cairo_surface_t* surface_ = nullptr;
   cairo_t* cr_ = nullptr;
   int width_ = 0, height_ = 0;
   const Canvas* canvas_ = nullptr;
   std::deque<Text> keys_;
   bool closed_ = false;
-  bool dirty_ = true;
+  SDL_Rect dirty_{0, 0, 0, 0};  // pixels not yet copied to the window
   Clock::time_point lastPresent_{};
 };
 
