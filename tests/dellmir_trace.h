@@ -37,17 +37,20 @@ inline std::string Quoted(const std::string& line) {
   return line.substr(a + 1, b - a - 1);
 }
 
-// Glyphs drawn one after the other in one colour on one row, joined.
-struct Run {
+// Glyphs drawn one after the other in one colour on one text line, joined:
+// raised letters and fraction parts stand up to 30 units above or below the
+// line; a gap wider than two full-width cells starts a new run.
+struct TextRun {
   double x, y;
   int colour;
   std::string text;
   int line;  // index of the first glyph's trace line
 };
 
-inline std::vector<Run> TextRuns(const Lines& lines, int from = 0, int to = -1) {
-  std::vector<Run> runs;
+inline std::vector<TextRun> TextRuns(const Lines& lines, int from = 0, int to = -1) {
+  std::vector<TextRun> runs;
   bool open = false;
+  double lastX = 0;
   for (int i = std::max(from, 0); i < EndOf(lines, to); ++i) {
     const std::string& l = lines[static_cast<size_t>(i)];
     if (!StartsWith(l, "text ")) {
@@ -56,19 +59,22 @@ inline std::vector<Run> TextRuns(const Lines& lines, int from = 0, int to = -1) 
     }
     double y = Field(l, "y");
     int colour = static_cast<int>(Field(l, "colour"));
-    if (open && runs.back().y == y && runs.back().colour == colour) {
+    double x = Field(l, "x");
+    if (open && std::abs(runs.back().y - y) <= 30 && runs.back().colour == colour && x > lastX - 64 &&
+        x - lastX <= 70) {
       runs.back().text += Quoted(l);
     } else {
-      runs.push_back({Field(l, "x"), y, colour, Quoted(l), i});
+      runs.push_back({x, y, colour, Quoted(l), i});
       open = true;
     }
+    lastX = x;
   }
   return runs;
 }
 
 // The first run at or after trace line `from` whose text starts with `text`.
-inline const Run* FindRun(const std::vector<Run>& runs, const std::string& text, int from = 0) {
-  for (const Run& r : runs)
+inline const TextRun* FindRun(const std::vector<TextRun>& runs, const std::string& text, int from = 0) {
+  for (const TextRun& r : runs)
     if (r.line >= from && StartsWith(r.text, text)) return &r;
   return nullptr;
 }
