@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "dellmir/dellmir.h"
 #include "tests/dellmir_trace.h"
 #include "tests/support.h"
 
@@ -252,6 +253,38 @@ TEST(DellmirChapter1, PointsCDDrawsAFullDottedCircleOnEachPart) {
   // The pen width 2 stays: the item line after the item is drawn with it.
   EXPECT_EQ(Field(r.lines[static_cast<size_t>(s.to)], "width"), 2);
   EXPECT_EQ(KeyWaits(r.lines, FindRun(runs, "同じ長さ")->line, s.to), 0);
+}
+
+TEST(DellmirChapter1, CourseBaseIsRebuiltFromConstantsOnEveryCall) {
+  testing_support::TestScreen ts;
+  lesson::Dellmir d(ts.screen());
+  d.gPointX.Dim(40);
+  d.gPointY.Dim(40);
+  d.gPrimeList.Dim(10);
+  // The single-course grid: left 800, top 50, unit 30, drawn in colour 15.
+  d.gGridLeft = 800;
+  d.gGridTop = 50;
+  d.gGridCols = 12;
+  d.gCellHeight = 12;
+  d.gAxisUnit = 30;
+  d.gFigureColour = 15;
+  d.DrawGrid();
+  for (int call = 1; call <= 2; ++call) {
+    d.DrawCourseBase();
+    const float xs[] = {800, 1160, 920, 980, 1070};
+    for (int k = 1; k <= 5; ++k) {
+      EXPECT_FLOAT_EQ(d.gPointX(k), xs[k - 1]) << "call " << call << " point " << k;
+      EXPECT_FLOAT_EQ(d.gPointY(k), 230) << "call " << call << " point " << k;
+    }
+    EXPECT_FLOAT_EQ(d.gPrimeList(1), 60) << "call " << call;
+    EXPECT_FLOAT_EQ(d.gPrimeList(2), 90) << "call " << call;
+    EXPECT_FLOAT_EQ(d.gPrimeList(3), 135) << "call " << call;
+    EXPECT_FLOAT_EQ(d.gDellmirCourseHalfLength, 180) << "call " << call;
+    EXPECT_FLOAT_EQ(d.gTextColour, 0) << "call " << call;
+  }
+  // The grid in colour 15 draws nothing: the only lines are AB, once a call.
+  EXPECT_EQ(dellmir_trace::CountLines(ts.lines(), "line "), 2);
+  EXPECT_EQ(dellmir_trace::CountLines(ts.lines(), "line x1=800 y1=230 x2=1160 y2=230 colour=0"), 2);
 }
 
 }  // namespace
