@@ -24,15 +24,24 @@ constexpr int kChapterSlots = 5;
 // A chapter runs until its sub-menu's end item and then returns here, so the
 // menu is drawn again from the top (page wipe and board included).
 void Dellmir::DellmirShowMainMenu() {
-  using Entry = void (Dellmir::*)();
-  static constexpr Entry kEntries[kChapterSlots] = {
-      &Dellmir::StartSemicircleCoursesChapter,    &Dellmir::StartPolynomialByMonomialChapter,
-      &Dellmir::StartDivisionByMonomialChapter,   &Dellmir::StartPolynomialProductChapter,
-      &Dellmir::DellmirMenuSlot5,
-  };
   for (;;) {
-    int selector = MainMenuChoice(*this, kMenuLines, kEndNumber, kChapterSlots);
-    (this->*kEntries[selector - 1])();
+    switch (MainMenuChoice(*this, kMenuLines, kEndNumber, kChapterSlots)) {
+      case 1:
+        StartSemicircleCoursesChapter();
+        break;
+      case 2:
+        StartPolynomialByMonomialChapter();
+        break;
+      case 3:
+        StartDivisionByMonomialChapter();
+        break;
+      case 4:
+        StartPolynomialProductChapter();
+        break;
+      case 5:
+        DellmirMenuSlot5();
+        break;
+    }
   }
 }
 
