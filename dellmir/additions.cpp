@@ -19,11 +19,11 @@ struct StrokeMark {
   bool opensOverline;  // sets gRootState to 1
 };
 constexpr StrokeMark kStrokeMarks[] = {
-    {"ﾏ", true, 28, 32, -28, 32, false},
-    {"ﾏ", false, 40, 27, -40, 28, true},
-    {"ﾑ", true, 16, 24, -18, 24, false},
-    {"ﾐ", true, 28, 64, -28, 64, false},
-    {"ﾐ", false, 40, 54, -40, 56, true},
+    {"ﾏ", true, 28, 32, -28, 32, false},  // one character
+    {"ﾏ", false, 40, 27, -40, 28, true},  // one character, full height
+    {"ﾑ", true, 16, 24, -18, 24, false},  // a raised character
+    {"ﾐ", true, 28, 64, -28, 64, false},  // two characters
+    {"ﾐ", false, 40, 54, -40, 56, true},  // two characters, full height
 };
 
 }  // namespace

@@ -39,8 +39,8 @@ void Dellmir::ShowSemicircleCoursesGoal() {
 
 void Dellmir::ShowSemicircleCoursesMenu() {
   RunSubMenu<Dellmir>(*this, kCoursesMenu, gDellmirSubMenuChoice,
-             {&Dellmir::ShowCoursesTaskP10, &Dellmir::CompareCourseLengthsP11, &Dellmir::ExplainSemicircleLengths,
-              &Dellmir::CompareWithPointsCD, nullptr});
+                      {&Dellmir::ShowCoursesTaskP10, &Dellmir::CompareCourseLengthsP11,
+                       &Dellmir::ExplainSemicircleLengths, &Dellmir::CompareWithPointsCD, nullptr});
 }
 
 void Dellmir::ShowCoursesTaskP10() {

@@ -46,15 +46,15 @@ constexpr Piece kCompareHeading[] = {At(30, 30, 3, "ア～エの長さを比べ�
 // The length of each course, built up key by key.
 constexpr Piece kLengthOfA[] = {
     At(30, 100, 7, "ア "), Wait(), Continue(0, "40*π*ﾀ1/2ﾀ+"), Wait(), Continue(0, "80*π*ﾀ1/2ﾀ"), Wait(),
-    NextLine(60, 0, "="), Wait(), Continue(0, "20π+40π="), Wait(), Continue(3, "60π"), Wait(),
+    NextLine(60, 0, "="),  Wait(), Continue(0, "20π+40π="),    Wait(), Continue(3, "60π"),        Wait(),
 };
 constexpr Piece kLengthOfI[] = {
     At(30, 230, 7, "イ "), Wait(), Continue(0, "60*π*ﾀ1/2ﾀ+"), Wait(), Continue(0, "60*π*ﾀ1/2ﾀ"), Wait(),
-    NextLine(60, 0, "="), Wait(), Continue(0, "30π+30π="), Wait(), Continue(3, "60π"), Wait(),
+    NextLine(60, 0, "="),  Wait(), Continue(0, "30π+30π="),    Wait(), Continue(3, "60π"),        Wait(),
 };
 constexpr Piece kLengthOfU[] = {
     At(30, 360, 7, "ウ "), Wait(), Continue(0, "90*π*ﾀ1/2ﾀ+"), Wait(), Continue(0, "30*π*ﾀ1/2ﾀ"), Wait(),
-    NextLine(60, 0, "="), Wait(), Continue(0, "45π+15π="), Wait(), Continue(3, "60π"), Wait(),
+    NextLine(60, 0, "="),  Wait(), Continue(0, "45π+15π="),    Wait(), Continue(3, "60π"),        Wait(),
 };
 constexpr Piece kLengthOfE[] = {
     At(30, 490, 7, "エ "), Wait(), Continue(0, "120*π*ﾀ1/2ﾀ="), Wait(), Continue(3, "60π"), Wait(),
@@ -63,9 +63,12 @@ constexpr Piece kSameLength[] = {NextLine(60, 7, "同じ長さになる。"), Wa
 
 // The question block stands at gDellmirHeadingX, 36 left of gLineStartX.
 constexpr Piece kQuestionAndConjecture[] = {
-    NextLine(0, 3, "Q ", -36), Continue(7, "先にゴールするコースは?"),
-    NextLine(50, 3, "予想…", -36), Wait(),
-    Continue(0, "すべてのコースが同時にゴールする"),          Wait(),
+    NextLine(0, 3, "Q ", -36),
+    Continue(7, "先にゴールするコースは?"),
+    NextLine(50, 3, "予想…", -36),
+    Wait(),
+    Continue(0, "すべてのコースが同時にゴールする"),
+    Wait(),
 };
 constexpr Piece kQuestionPointP[] = {
     NextLine(70, 3, "Q ", -36),

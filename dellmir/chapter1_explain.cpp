@@ -34,11 +34,8 @@ constexpr PointLabel kExplainLetters[] = {
 constexpr PointLabel kExplainLetterP[] = {{kP3, 4, -50, 3, "P"}};
 
 constexpr Piece kExplainToPB[] = {
-    Wait(),
-    NextLine(50, 7, "<説明>"),
-    Wait(),
-    NextLine(60, 3, "②+③の長さは、"),
-    Continue(7, "PB="),
+    Wait(), NextLine(50, 7, "<説明>"),
+    Wait(), NextLine(60, 3, "②+③の長さは、"), Continue(7, "PB="),
     Wait(),
 };
 constexpr Piece kExplainFromPB[] = {
@@ -84,22 +81,14 @@ constexpr PointLabel kPointsCDLetters[] = {
     {kD4, 0, 0, 0, "D"},
 };
 constexpr Piece kPointsCDExplanation[] = {
-    Wait(),
-    NextLine(60, 3, "②+③＋④の長さは、"),
-    Wait(),
-    NextLine(60, 0, "2πa*ﾀ1/2ﾀ+2πb*ﾀ1/2ﾀ+2πc*ﾀ1/2ﾀ", 22),
-    Wait(),
-    NextLine(80, 5, "=πa+πb+πc"),
-    Wait(),
-    NextLine(80, 3, "①の長さは、"),
-    Wait(),
-    NextLine(60, 0, "2π*(a+b+c)*ﾀ1/2ﾀ", 44),
-    Wait(),
-    NextLine(90, 0, "=π*(a+b+c)"),
-    Wait(),
-    NextLine(80, 5, "=πa+πb+πc"),
-    Wait(),
-    NextLine(0, 7, "同じ長さになる。", 440),
+    Wait(), NextLine(60, 3, "②+③＋④の長さは、"),
+    Wait(), NextLine(60, 0, "2πa*ﾀ1/2ﾀ+2πb*ﾀ1/2ﾀ+2πc*ﾀ1/2ﾀ", 22),
+    Wait(), NextLine(80, 5, "=πa+πb+πc"),
+    Wait(), NextLine(80, 3, "①の長さは、"),
+    Wait(), NextLine(60, 0, "2π*(a+b+c)*ﾀ1/2ﾀ", 44),
+    Wait(), NextLine(90, 0, "=π*(a+b+c)"),
+    Wait(), NextLine(80, 5, "=πa+πb+πc"),
+    Wait(), NextLine(0, 7, "同じ長さになる。", 440),
 };
 
 }  // namespace

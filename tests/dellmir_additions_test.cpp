@@ -19,9 +19,8 @@ struct SplitCase {
 
 TEST(DellmirSplitLeadingSign, SplitsOnlyAnAsciiSignInFirstPlace) {
   const SplitCase cases[] = {
-      {"+3", "+", "3"}, {"-2x", "-", "2x"}, {"3x", "", "3x"},   {"", "", ""},
-      {"-", "-", ""},   {"--3", "-", "-3"}, {"－3", "", "－3"}, {"＋a", "", "＋a"},
-      {"a-b", "", "a-b"},
+      {"+3", "+", "3"},   {"-2x", "-", "2x"}, {"3x", "", "3x"},   {"", "", ""},       {"-", "-", ""},
+      {"--3", "-", "-3"}, {"－3", "", "－3"}, {"＋a", "", "＋a"}, {"a-b", "", "a-b"},
   };
   testing_support::TestScreen ts;
   lesson::Dellmir d(ts.screen());
@@ -84,7 +83,7 @@ struct MarkCase {
   float inFraction;
   const char* stroke;  // the one stroke drawn
   float advance;
-  float rootState;     // after the mark
+  float rootState;  // after the mark
 };
 
 TEST(DellmirStrokeMarks, EachMarkDrawsItsStrokeAndMovesTheCursor) {

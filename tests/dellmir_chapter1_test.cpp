@@ -136,7 +136,7 @@ TEST(DellmirChapter1, DominoArcsAreSemicirclesOnTheirSides) {
     double x1, x2;
     int side;
   };
-  const Arc arcs[] = {{640, 1120, -1}, {640, 800, -1}, {800, 1120, 1}, {640, 880, -1},
+  const Arc arcs[] = {{640, 1120, -1}, {640, 800, -1},  {800, 1120, 1}, {640, 880, -1},
                       {880, 1120, 1},  {640, 1000, -1}, {1000, 1120, 1}};
   auto rows = DotRows(r.lines, s.from, s.to);
   ASSERT_EQ(rows.size(), std::size(arcs));
@@ -193,9 +193,9 @@ TEST(DellmirChapter1, CompareCourseLengthsScreens) {
                      {"点PをAB上のどこにとっても", -1, 7},
                      {"長さは同じだろうか?", 556, 7}});
   // The overview: A and B of the four figures.
-  for (const char* base : {"line x1=120 y1=180 x2=480 y2=180", "line x1=560 y1=180 x2=920 y2=180",
-                           "line x1=120 y1=540 x2=480 y2=540", "line x1=560 y1=540 x2=920 y2=540",
-                           "line x1=800 y1=230 x2=1160 y2=230", "line x1=680 y1=140 x2=1160 y2=140"})
+  for (const char* base :
+       {"line x1=120 y1=180 x2=480 y2=180", "line x1=560 y1=180 x2=920 y2=180", "line x1=120 y1=540 x2=480 y2=540",
+        "line x1=560 y1=540 x2=920 y2=540", "line x1=800 y1=230 x2=1160 y2=230", "line x1=680 y1=140 x2=1160 y2=140"})
     EXPECT_NE(FindLine(r.lines, base, s.from), -1) << base;
   EXPECT_NE(FindLine(r.lines, "circle x=840 y=140 r=6 colour=3", s.from), -1);
   // No key wait after the last line.

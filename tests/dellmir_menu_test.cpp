@@ -33,8 +33,12 @@ TEST(DellmirMenu, DrawsBoardHeadingLinesAndPrompt) {
     int colour;
   };
   const Expected items[] = {
-      {"1　先にゴールするのは", 120, 13}, {"2　多項式と単項式の乗法", 180, 15}, {"3　多項式と単項式の除法", 240, 13},
-      {"4　多項式の乗法", 300, 15},       {"5　", 360, 13},                    {"6　終了", 420, 15},
+      {"1　先にゴールするのは", 120, 13},
+      {"2　多項式と単項式の乗法", 180, 15},
+      {"3　多項式と単項式の除法", 240, 13},
+      {"4　多項式の乗法", 300, 15},
+      {"5　", 360, 13},
+      {"6　終了", 420, 15},
   };
   for (const Expected& e : items) {
     std::string first(e.text, 1);
@@ -91,8 +95,8 @@ TEST(DellmirMenu, ValueOfSixEndsTheProgramAtOnce) {
     const char* keys;
     int keysRead;  // up to the first Enter: the keys after it are never read
   };
-  for (const EndCase& c : {EndCase{"6 Enter 1 Enter", 2}, EndCase{"1 2 / 2 Enter 1 Enter", 5},
-                           EndCase{"6 . 0 Enter 1 Enter", 4}}) {
+  for (const EndCase& c :
+       {EndCase{"6 Enter 1 Enter", 2}, EndCase{"1 2 / 2 Enter 1 Enter", 5}, EndCase{"6 . 0 Enter 1 Enter", 4}}) {
     auto r = RunReplay("dellmir", c.keys);
     EXPECT_EQ(r.exitCode, 0) << c.keys;
     EXPECT_EQ(CountLines(r.lines, kMenuBoard), 1) << c.keys;
