@@ -21,7 +21,11 @@ class WindowBackend : public Backend {
   explicit WindowBackend(const std::string& title) {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("SDL_Init: ") + SDL_GetError());
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1200, 750,
+    // Open at the size of the usable desktop, so that the window fills the
+    // screen even where no window manager maximises it.
+    SDL_Rect usable{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1200, 750};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1200, 750};
+    window_ = SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw std::runtime_error(std::string("SDL_CreateWindow: ") + SDL_GetError());
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
