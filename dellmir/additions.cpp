@@ -33,12 +33,12 @@ bool Dellmir::DellmirStrokeMarkRules() {
   const bool inFraction = gInFraction == 1;
   for (const StrokeMark& m : kStrokeMarks) {
     if (gChar != Literal(m.mark) || m.inFraction != inFraction) continue;
-    scr.SetDrawWidth(0, 5);
+    SetPen(5);
     float x = gTypesetX, y = gTypesetY + m.rise;
     scr.Line(x, y, x + m.width, y + m.drop, plat::CInt(gFigureColour));
     gChar.clear();
     if (m.opensOverline) gRootState = 1;
-    scr.SetDrawWidth(0, 3);
+    SetPen(3);
     gTypesetX = gTypesetX + m.advance;
     gRootStartX = gTypesetX;
     return true;
