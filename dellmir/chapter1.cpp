@@ -44,11 +44,10 @@ void Dellmir::ShowSemicircleCoursesMenu() {
 }
 
 void Dellmir::ShowCoursesTaskP10() {
-  DrawPieces(*this, {lesson::Wipe(0, 0, 1320, 1300)});
+  DrawPieces(*this, {lesson::Wipe(0, 0, 1320, 1300), PenWidth(5)});
   gDellmirHeadingX = 30;
   gLineStartX = gDellmirHeadingX + 36;
   gLineY = 30;
-  DrawPieces(*this, {PenWidth(5)});
   LayOutGrid(640, 80, 40);
   DrawDominoCourses();
   DrawPieces(*this, {

@@ -86,10 +86,9 @@ struct SingleCourse {
 void Dellmir::CompareCourseLengthsP11() {
   // Screen 1: the four courses, two by two, each grid beside or below the
   // one laid out before it.
-  WipeBox(0, 0, 1320, 1300);
+  DrawPieces(*this, {lesson::Wipe(0, 0, 1320, 1300), PenWidth(5)});
   gDellmirHeadingX = 30;
   gLineY = 30;
-  DrawPieces(*this, {PenWidth(5)});
   LayOutGrid(120, 0, 30);
   DrawCourseBase();
   DrawCourse40And80();
@@ -105,11 +104,10 @@ void Dellmir::CompareCourseLengthsP11() {
   DrawPieces(*this, kCompareHeading);
 
   // Screens 2 to 5: one course at a time at the right, its length at the left.
-  WipeBox(0, 0, 1320, 1300);
+  DrawPieces(*this, {lesson::Wipe(0, 0, 1320, 1300), PenWidth(5)});
   gDellmirHeadingX = 30;
   gLineStartX = gDellmirHeadingX + 27;
   gLineY = 30;
-  DrawPieces(*this, {PenWidth(5)});
   LayOutGrid(800, 50, 30);
   DrawCourseBase();
   DrawCourse40And80();
