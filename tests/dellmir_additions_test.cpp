@@ -141,4 +141,15 @@ TEST(DellmirStrokeMarks, MarkInAStackedFractionUsesTheCompactStroke) {
   EXPECT_EQ(marks, 1);
 }
 
+TEST(DellmirStrokeMarks, FullHeightMarkOpensAnOverlineThatStartsAfterIt) {
+  Typeset t = TypesetText("ﾏa", 0);
+  std::vector<std::string> strokes = Strokes(t.lines);
+  ASSERT_EQ(strokes.size(), 2u);
+  EXPECT_EQ(strokes[0], "line x1=100 y1=240 x2=127 y2=200 colour=3 width=5");
+  // The overline runs over the letter only, from the mark's end.
+  EXPECT_EQ(Field(strokes[1], "x1"), 128) << strokes[1];
+  EXPECT_EQ(Field(strokes[1], "x2"), t.penX) << strokes[1];
+  EXPECT_EQ(Field(strokes[1], "y1"), Field(strokes[1], "y2")) << strokes[1];
+}
+
 }  // namespace
