@@ -192,6 +192,31 @@ TEST(DellmirChapter1, CompareCourseLengthsScreens) {
                      {"Q", 520, 3},
                      {"点PをAB上のどこにとっても", -1, 7},
                      {"長さは同じだろうか?", 556, 7}});
+  // Each length ends in 60π in colour 3: on the "=" line of ア, イ and ウ and
+  // on the line of エ itself; the "=" lines start at x 57 (the sign stands 4
+  // into its cell).
+  std::vector<double> results;
+  for (const TextRun& run : runs)
+    if (run.colour == 3 && run.text == "60π") results.push_back(run.y);
+  EXPECT_EQ(results, (std::vector<double>{160, 290, 420, 490}));
+  for (double y : {160, 290, 420}) {
+    bool found = false;
+    for (const TextRun& run : runs) found = found || (run.y == y && run.x == 61 && run.text == "=");
+    EXPECT_TRUE(found) << y;
+  }
+  ExpectTexts(runs, {{"40×π×", -1, 0},
+                     {"80×π×", -1, 0},
+                     {"20π", -1, 0},
+                     {"40π=", -1, 0},
+                     {"60×π×", -1, 0},
+                     {"60×π×", -1, 0},
+                     {"30π", -1, 0},
+                     {"30π=", -1, 0},
+                     {"90×π×", -1, 0},
+                     {"30×π×", -1, 0},
+                     {"45π", -1, 0},
+                     {"15π=", -1, 0},
+                     {"120×π×", -1, 0}});
   // The overview: A and B of the four figures.
   for (const char* base :
        {"line x1=120 y1=180 x2=480 y2=180", "line x1=560 y1=180 x2=920 y2=180", "line x1=120 y1=540 x2=480 y2=540",
