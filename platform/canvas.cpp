@@ -20,17 +20,17 @@ constexpr std::array<Rgb, 16> kPalette = {{
     {0x00 / 255.0, 0x00 / 255.0, 0x00 / 255.0},  // 0 black: prompts
     {0x1F / 255.0, 0x3F / 255.0, 0xBF / 255.0},  // 1 blue
     {0xC6 / 255.0, 0x28 / 255.0, 0x28 / 255.0},  // 2 red
-    {0x1E / 255.0, 0x4F / 255.0, 0xD8 / 255.0},  // 3 blue: figures and cell borders
+    {0x15 / 255.0, 0x30 / 255.0, 0x9A / 255.0},  // 3 dark blue: figures, cell borders
     {0x0A / 255.0, 0x16 / 255.0, 0x50 / 255.0},  // 4 navy: default text, key-wait box
-    {0xB0 / 255.0, 0x00 / 255.0, 0xB0 / 255.0},  // 5 magenta: typed input, cursor
-    {0x00 / 255.0, 0x83 / 255.0, 0x8F / 255.0},  // 6 teal
+    {0x4A / 255.0, 0x14 / 255.0, 0x8C / 255.0},  // 5 deep purple: typed input, cursor, text in cells
+    {0x00 / 255.0, 0x36 / 255.0, 0x3A / 255.0},  // 6 dark teal
     {0x1B / 255.0, 0x7A / 255.0, 0x1B / 255.0},  // 7 green
-    {0x75 / 255.0, 0x75 / 255.0, 0x75 / 255.0},  // 8 grey
+    {0x3A / 255.0, 0x3A / 255.0, 0x3A / 255.0},  // 8 dark grey
     {0xC4 / 255.0, 0x5C / 255.0, 0x00 / 255.0},  // 9 orange: text in prompt boxes
     {0x06 / 255.0, 0x30 / 255.0, 0x1A / 255.0},  // 10 dark green: menu board
-    {0x8E / 255.0, 0x24 / 255.0, 0xAA / 255.0},  // 11 purple
+    {0xCE / 255.0, 0x93 / 255.0, 0xD8 / 255.0},  // 11 light purple
     {0xFF / 255.0, 0xF5 / 255.0, 0xA8 / 255.0},  // 12 pale yellow: step box
-    {0xE5 / 255.0, 0x39 / 255.0, 0x35 / 255.0},  // 13 red: box borders, error text
+    {0xFF / 255.0, 0x4D / 255.0, 0x4D / 255.0},  // 13 coral red: cell fills, labels on figures, error text
     {0x80 / 255.0, 0xC0 / 255.0, 0xFF / 255.0},  // 14 light blue: grid accents
     {0xFF / 255.0, 0xFF / 255.0, 0xFF / 255.0},  // 15 white: page and wipes
 }};
