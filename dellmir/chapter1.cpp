@@ -38,13 +38,13 @@ void Dellmir::ShowSemicircleCoursesGoal() {
 }
 
 void Dellmir::ShowSemicircleCoursesMenu() {
-  RunSubMenu<Dellmir>(*this, kCoursesMenu, gDellmirSubMenuChoice,
-                      {&Dellmir::ShowCoursesTaskP10, &Dellmir::CompareCourseLengthsP11,
-                       &Dellmir::ExplainSemicircleLengths, &Dellmir::CompareWithPointsCD, nullptr});
+  RunSubMenu(*this, kCoursesMenu, gDellmirSubMenuChoice,
+             {&Dellmir::ShowCoursesTaskP10, &Dellmir::CompareCourseLengthsP11, &Dellmir::ExplainSemicircleLengths,
+              &Dellmir::CompareWithPointsCD, nullptr});
 }
 
 void Dellmir::ShowCoursesTaskP10() {
-  DrawPieces(*this, {lesson::Wipe(0, 0, 1320, 1300), PenWidth(5)});
+  DrawPieces(*this, {Wipe(0, 0, 1320, 1300), PenWidth(5)});
   gDellmirHeadingX = 30;
   gLineStartX = gDellmirHeadingX + 36;
   gLineY = 30;

@@ -86,7 +86,7 @@ struct SingleCourse {
 void Dellmir::CompareCourseLengthsP11() {
   // Screen 1: the four courses, two by two, each grid beside or below the
   // one laid out before it.
-  DrawPieces(*this, {lesson::Wipe(0, 0, 1320, 1300), PenWidth(5)});
+  DrawPieces(*this, {Wipe(0, 0, 1320, 1300), PenWidth(5)});
   gDellmirHeadingX = 30;
   gLineY = 30;
   LayOutGrid(120, 0, 30);
@@ -104,7 +104,7 @@ void Dellmir::CompareCourseLengthsP11() {
   DrawPieces(*this, kCompareHeading);
 
   // Screens 2 to 5: one course at a time at the right, its length at the left.
-  DrawPieces(*this, {lesson::Wipe(0, 0, 1320, 1300), PenWidth(5)});
+  DrawPieces(*this, {Wipe(0, 0, 1320, 1300), PenWidth(5)});
   gDellmirHeadingX = 30;
   gLineStartX = gDellmirHeadingX + 27;
   gLineY = 30;

@@ -103,7 +103,7 @@ void Dellmir::FigureToScreen(std::initializer_list<int> points, int radii) {
 }
 
 void Dellmir::ExplainSemicircleLengths() {
-  DrawPieces(*this, {lesson::Wipe(0, 0, 1320, 1300), LineStart(44, 30), PenWidth(5)});
+  DrawPieces(*this, {Wipe(0, 0, 1320, 1300), LineStart(44, 30), PenWidth(5)});
   LayOutGrid(720, 125, 40);
   DrawPieces(*this, kExplainTask);
   // AB = 12 units = 2 x r①, AP = 4 units = 2 x r②.
@@ -129,7 +129,7 @@ void Dellmir::ExplainSemicircleLengths() {
 }
 
 void Dellmir::CompareWithPointsCD() {
-  DrawPieces(*this, {lesson::Wipe(0, 0, 1320, 1300), LineStart(44, 30), PenWidth(5)});
+  DrawPieces(*this, {Wipe(0, 0, 1320, 1300), LineStart(44, 30), PenWidth(5)});
   LayOutGrid(720, 80, 40);
   DrawPieces(*this, {At(44, 30, 0, "①と(②＋③+④)の長さを比べなさい。")});
   // AC = 2 x r②, CD = 2 x r③, AB = 2 x r①.
