@@ -40,8 +40,10 @@ void DrawPieces(Frame& f, std::span<const Piece> pieces) {
         } else {
           f.DrawExpression();
         }
-        f.gLineEndX = f.gPenX;
-        f.gLineY = f.gPenY;
+        if (!p.keepsLine) {
+          f.gLineEndX = f.gPenX;
+          f.gLineY = f.gPenY;
+        }
         break;
       case Piece::Kind::kWait:
         f.WaitForKey();

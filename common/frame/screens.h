@@ -33,6 +33,7 @@ struct Piece {
   float x = 0, y = 0, x2 = 0, y2 = 0;
   int colour = 0;
   const char* text = nullptr;  // UTF-8
+  bool keepsLine = false;      // a text that leaves gLineEndX and gLineY alone
 };
 
 // Piece makers, so that a screen table reads like the screen.
@@ -47,6 +48,12 @@ constexpr Piece NextLine(float dy, int colour, const char* text, float dx = 0) {
 }
 constexpr Piece PlainAt(float x, float y, int colour, const char* text) {
   return {Piece::Kind::kPlain, Place::kAt, x, y, 0, 0, colour, text};
+}
+// A text piece that does not move the lesson line (a tag, a redrawn piece):
+// the next Continue follows the piece before it.
+constexpr Piece Tag(Piece p) {
+  p.keepsLine = true;
+  return p;
 }
 constexpr Piece Wait() { return {Piece::Kind::kWait}; }
 constexpr Piece Wipe(float x1, float y1, float x2, float y2) {
