@@ -20,7 +20,7 @@ void Jorrel::ShowCommonFactorGoal() {
 // Returns when the end item is chosen, back to the main menu.
 void Jorrel::ShowCommonFactorMenu() {
   static constexpr SubMenu kMenu = {"①意味　②まとめ１　③共通因数　④練習　⑤まとめ２　⑥問１　⑦問２　⑧終了", 8, true};
-  RunSubMenu(*this, kMenu, gJorrelSubMenuChoice,
+  RunSubMenu<Jorrel>(*this, kMenu, gJorrelSubMenuChoice,
              {&Jorrel::ShowFactorisationMeaning, &Jorrel::ShowCommonFactorSummary1, &Jorrel::ShowCommonFactors,
               &Jorrel::RunCommonFactorPractice, &Jorrel::ShowTakeOutCommonFactorSummary,
               &Jorrel::ShowCommonFactorQ1Answers, &Jorrel::ShowCommonFactorQ2Answers, nullptr});
