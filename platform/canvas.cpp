@@ -43,6 +43,9 @@ double Luminance(const Rgb& c) {
 // Where a glyph's baseline sits in its cell, as a fraction of the font size:
 // the Gothic face's em box then fills the cell exactly.
 constexpr double kBaseline = 0.88;
+// Roman letters of the serif face: baseline and width relative to the cell.
+constexpr double kRomanBaseline = 1.12;
+constexpr double kRomanWidth = 0.65;
 
 struct FontKey {
   Face face;
@@ -140,16 +143,23 @@ void RenderText(cairo_t* cr, const DrawOp& op) {
     if (u != U' ' && u != U'\u3000') {
       std::string utf8;
       AppendUtf8(utf8, u);
+      // The Roman letters of the serif face (the italic a, x and c of the
+      // formulas) are set in cells whose top lies above the line of the Gothic
+      // digits beside them: they stand on that line, below their cell, and
+      // are drawn narrower than the cell so that they fit their advance.
+      bool roman = op.face == Face::Serif && face == Face::Serif;
+      double hScale = roman ? op.h * kRomanWidth : op.h;
+      double baseline = roman ? kRomanBaseline : kBaseline;
       cairo_save(cr);
       cairo_translate(cr, x, op.y1);
-      cairo_scale(cr, op.h, op.v);
+      cairo_scale(cr, hScale, op.v);
       cairo_set_font_face(cr, FontCache::Get().FaceFor(face, op.bold, op.italic));
       cairo_set_font_size(cr, op.size);
       cairo_text_extents_t ext;
       cairo_text_extents(cr, utf8.c_str(), &ext);
-      // Centre the glyph's advance in its cell: proportional serif letters
-      // then sit where the layout expects them.
-      cairo_move_to(cr, (unit - ext.x_advance) / 2.0, op.size * kBaseline);
+      // Gothic glyphs fill their cell; others are centred in it.
+      double left = roman ? 0.0 : (unit - ext.x_advance) / 2.0;
+      cairo_move_to(cr, left, op.size * baseline);
       SetColour(cr, op.colour);
       cairo_show_text(cr, utf8.c_str());
       cairo_restore(cr);
