@@ -6,7 +6,7 @@ namespace lesson {
 
 void Jorrel::ShowCommonFactorQ1Answers() {
   static constexpr Piece kPage[] = {
-      Wipe(0, 0, 1320, 1300),
+      lesson::Wipe(0, 0, 1320, 1300),
       LineStart(132, 30),
       At(132, 30, 3, "問1 解答"),
       Wait(),
@@ -47,7 +47,7 @@ void Jorrel::ShowCommonFactorQ1Answers() {
 
 void Jorrel::ShowCommonFactorQ2Answers() {
   static constexpr Piece kPage[] = {
-      Wipe(0, 0, 1320, 1300),
+      lesson::Wipe(0, 0, 1320, 1300),
       LineStart(132, 30),
       At(132, 30, 3, "問2 解答"),
       Wait(),
