@@ -113,18 +113,6 @@ void SetColour(cairo_t* cr, int index) {
   cairo_set_source_rgb(cr, c.r, c.g, c.b);
 }
 
-void AppendUtf8(std::string& out, char32_t u) {
-  if (u < 0x80) {
-    out += static_cast<char>(u);
-  } else if (u < 0x800) {
-    out += static_cast<char>(0xC0 | u >> 6);
-    out += static_cast<char>(0x80 | (u & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | u >> 12);
-    out += static_cast<char>(0x80 | (u >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (u & 0x3F));
-  }
-}
 
 void RenderText(cairo_t* cr, const DrawOp& op) {
   float x = op.x1;
