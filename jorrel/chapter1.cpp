@@ -83,7 +83,10 @@ void Jorrel::ShowFactorisationMeaning() {
   DrawPieces(*this, {Wait(), Tag(At(gJorrelExpandLineEndX + 44, gJorrelExpandLineEndY, 3, "積→和")),
                      Tag(At(gJorrelFactorLineEndX + 44, gJorrelFactorLineEndY, 3, "和→積")), Wait()});
   DrawMeaningAreaFigure();
-  DrawPieces(*this, {Tag(At(gJorrelFigureOriginX + 110, gJorrelFigureOriginY + 120, 3, "x^2+5x+6")), Wait(),
+  // The area is written across the square, whose fill is colour 3: in colour
+  // 3 it would not be seen at all, so it takes the colour of the box labels,
+  // as on page 2.
+  DrawPieces(*this, {Tag(At(gJorrelFigureOriginX + 110, gJorrelFigureOriginY + 120, 13, "x^2+5x+6")), Wait(),
                      At(66, gJorrelSavedLineY + 60, 3, "図では"), Wait(),                         //
                      At(66, 330, 5, "展開"), Continue(0, "………式から面積を求めること"),            //
                      At(66, 390, 5, "因数分解"), Continue(0, "…面積から式を求めること"), Wait(),  //

@@ -159,7 +159,13 @@ TEST(JorrelChapter1, MeaningRunsThreePagesWithTwentyNineKeyWaits) {
   EXPECT_GE(tag1, 0);
   EXPECT_GT(tag2, tag1);
   // The area equation written over the figure, then the lines below.
-  EXPECT_GE(Find(lines, Expr(902, 445, 3, "x^2+5x+6").lines), 0);
+  // Written across the square (fill 3) in a colour that shows on it, on
+  // both pages.
+  Drawn area = Expr(902, 445, 13, "x^2+5x+6");
+  int firstArea = Find(lines, area.lines);
+  EXPECT_GT(firstArea, tag2);
+  EXPECT_GT(Find(lines, area.lines, firstArea + 1), firstArea);
+  EXPECT_EQ(Find(lines, Expr(902, 445, 3, "x^2+5x+6").lines), -1);
   EXPECT_GE(Find(lines, Expr(66, 270, 3, "図では").lines), 0);
   EXPECT_GE(Find(lines, Expr(66, 460, 3, "(縦と横の長さをみつけること）").lines), 0);
 
