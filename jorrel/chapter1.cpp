@@ -21,9 +21,9 @@ void Jorrel::ShowCommonFactorGoal() {
 void Jorrel::ShowCommonFactorMenu() {
   static constexpr SubMenu kMenu = {"①意味　②まとめ１　③共通因数　④練習　⑤まとめ２　⑥問１　⑦問２　⑧終了", 8, true};
   RunSubMenu<Jorrel>(*this, kMenu, gJorrelSubMenuChoice,
-             {&Jorrel::ShowFactorisationMeaning, &Jorrel::ShowCommonFactorSummary1, &Jorrel::ShowCommonFactors,
-              &Jorrel::RunCommonFactorPractice, &Jorrel::ShowTakeOutCommonFactorSummary,
-              &Jorrel::ShowCommonFactorQ1Answers, &Jorrel::ShowCommonFactorQ2Answers, nullptr});
+                     {&Jorrel::ShowFactorisationMeaning, &Jorrel::ShowCommonFactorSummary1, &Jorrel::ShowCommonFactors,
+                      &Jorrel::RunCommonFactorPractice, &Jorrel::ShowTakeOutCommonFactorSummary,
+                      &Jorrel::ShowCommonFactorQ1Answers, &Jorrel::ShowCommonFactorQ2Answers, nullptr});
 }
 
 // --- Item ①: the meaning of factorisation ---

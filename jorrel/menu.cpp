@@ -1,3 +1,5 @@
+#include <array>
+
 #include "common/frame/screens.h"
 #include "jorrel/jorrel.h"
 
@@ -21,7 +23,7 @@ constexpr int kEndItem = 10;
 
 // Item k of the menu opens kChapters[k - 1]; item 9 has no chapter and leads
 // straight back to the menu.
-constexpr void (Jorrel::*kChapters[])() = {
+constexpr std::array<void (Jorrel::*)(), 9> kChapters = {
     &Jorrel::StartCommonFactorChapter,
     &Jorrel::StartFormula1BackwardsChapter,
     &Jorrel::StartFormulas23BackwardsChapter,
@@ -39,7 +41,7 @@ constexpr void (Jorrel::*kChapters[])() = {
 // then draws the whole menu again.
 void Jorrel::JorrelShowMainMenu() {
   for (;;) {
-    int chapter = MainMenuChoice(*this, kMenuLines, kEndItem, static_cast<int>(std::size(kChapters)));
+    int chapter = MainMenuChoice(*this, kMenuLines, kEndItem, static_cast<int>(kChapters.size()));
     (this->*kChapters[chapter - 1])();
   }
 }
