@@ -14,6 +14,16 @@ const Text& Literal(const char* utf8) {
   return it->second;
 }
 
+void DrawTextLine(Frame& f, float x, float y, int colour, const Text& text) {
+  f.gTextColour = static_cast<float>(colour);
+  f.gPenX = x;
+  f.gPenY = y;
+  f.gPrintText = text;
+  f.DrawExpression();
+  f.gLineEndX = f.gPenX;
+  f.gLineY = f.gPenY;
+}
+
 void DrawPieces(Frame& f, std::span<const Piece> pieces) {
   for (const Piece& p : pieces) {
     switch (p.kind) {

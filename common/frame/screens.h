@@ -71,6 +71,10 @@ inline void DrawPieces(Frame& f, std::initializer_list<Piece> pieces) {
   DrawPieces(f, std::span<const Piece>(pieces.begin(), pieces.size()));
 }
 
+// A text built at run time (CP932), typeset at (x, y) in the colour; the
+// lesson line follows the pen, as after a text piece.
+void DrawTextLine(Frame& f, float x, float y, int colour, const Text& text);
+
 // A text literal in CP932, converted once per literal.
 const Text& Literal(const char* utf8);
 
