@@ -60,17 +60,6 @@ void WipeFrom(Frame& f, float top) { DrawPieces(f, {lesson::Wipe(0, top, 1320, t
 void Jorrel::LoadLetterFactorTable() { LoadFactorRows(gTermText, kLetterFactorRows); }
 void Jorrel::LoadCoefficientFactorTable() { LoadFactorRows(gTermText, kCoefficientFactorRows); }
 
-// A text built at run time, drawn at (x, y) in colour 0; the lesson line follows.
-void Jorrel::DrawPracticeText(float x, float y, const Text& text) {
-  gTextColour = 0;
-  gPenX = x;
-  gPenY = y;
-  gPrintText = text;
-  DrawExpression();
-  gLineEndX = gPenX;
-  gLineY = gPenY;
-}
-
 // The answer box on line y from x; drawn again at the same place it covers
 // the empty box. The lesson line follows the box's right edge.
 void Jorrel::DrawPracticeBox(float x, float y, float width, int fill, const Text& label) {
@@ -103,14 +92,15 @@ void Jorrel::RunCommonFactorPractice() {
       const float y = part.problemY;
       float boxX = 0;
       if (!part.bracket) {
-        DrawPracticeText(44, y, Literal(part.label) + gTermText(k));
+        DrawTextLine(*this, 44, y, 0, Literal(part.label) + gTermText(k));
         DrawPieces(*this, {Continue(3, "共通因数は、", 88)});
         boxX = gLineEndX;
         DrawPracticeBox(boxX, y, part.boxWidth, part.boxFill, Text());
         WaitForKey();
         DrawPracticeBox(boxX, y, part.boxWidth, part.boxFill, gTermText(k + 10));
       } else {
-        DrawPracticeText(44, y, Literal(part.label) + gTermText(k) + Literal("=") + gTermText(k + 10) + Literal("("));
+        DrawTextLine(*this, 44, y, 0,
+                     Literal(part.label) + gTermText(k) + Literal("=") + gTermText(k + 10) + Literal("("));
         boxX = gLineEndX + 20;
         DrawPracticeBox(boxX, y, part.boxWidth, part.boxFill, Literal("①"));
         DrawPieces(*this, {Continue(0, ")", 20)});

@@ -88,7 +88,6 @@ class Jorrel : public AreaFigures {
   void DrawSummaryArrow(float dy, float headEnd);
   void DrawKeptRow(float x, float y, std::initializer_list<KeptPiece> pieces);
   void RedrawKept(int colour, std::initializer_list<RedrawnPiece> pieces);
-  void DrawPracticeText(float x, float y, const Text& text);
   void DrawPracticeBox(float x, float y, float width, int fill, const Text& label);
 };
 
