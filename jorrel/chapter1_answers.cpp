@@ -4,10 +4,15 @@
 
 namespace lesson {
 
+namespace {
+
+// Both pages start on a wiped screen with the line at (132, 30).
+constexpr Piece kAnswerPageStart[] = {lesson::Wipe(0, 0, 1320, 1300), LineStart(132, 30)};
+
+}  // namespace
+
 void Jorrel::ShowCommonFactorQ1Answers() {
   static constexpr Piece kPage[] = {
-      lesson::Wipe(0, 0, 1320, 1300),
-      LineStart(132, 30),
       At(132, 30, 3, "問1 解答"),
       Wait(),
       NextLine(60, 0, "(1) ax-bx", -88),
@@ -42,13 +47,12 @@ void Jorrel::ShowCommonFactorQ1Answers() {
       Wait(),
       At(44, 590, 7, "教科書P25 問2　をしなさい。"),
   };
+  DrawPieces(*this, kAnswerPageStart);
   DrawPieces(*this, kPage);
 }
 
 void Jorrel::ShowCommonFactorQ2Answers() {
   static constexpr Piece kPage[] = {
-      lesson::Wipe(0, 0, 1320, 1300),
-      LineStart(132, 30),
       At(132, 30, 3, "問2 解答"),
       Wait(),
       NextLine(80, 0, "(1) 6mx-2nx=2x(3m-n)", -88),
@@ -59,6 +63,7 @@ void Jorrel::ShowCommonFactorQ2Answers() {
       Wait(),
       NextLine(80, 0, "(4) 4a^2b-6ab^2-10ab=2ab(2a-3b-5)", -88),
   };
+  DrawPieces(*this, kAnswerPageStart);
   DrawPieces(*this, kPage);
 }
 

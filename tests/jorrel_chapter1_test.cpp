@@ -119,18 +119,31 @@ TEST(JorrelChapter1, GoalScreenStandsBelowTheHeading) {
 }
 
 TEST(JorrelChapter1, SubMenuAsksAgainOutOfRangeAndLeavesOnEight) {
-  // 0, 9 and -1 are refused; 8 leaves. The choice is kept, and the menu
-  // sets the step variable to 10.
-  float choice = 0, input = 0;
-  Lines lines = RunBody("0 Enter 9 Enter - 1 Enter 8 Enter", [&](Probe& p) {
-    p.ShowCommonFactorMenu();
-    choice = p.gJorrelSubMenuChoice;
-    input = p.gInputValue;
-  });
-  EXPECT_EQ(choice, 8);
-  EXPECT_EQ(input, 10);
-  // The item line is shown four times, from (16, 666).
-  EXPECT_EQ(CountPrefix(lines, "text x=16 y=666 "), 4);
+  // 0, 9, -1 and 8.4 are refused; 8, and 7.6 (rounded to 8), leave. The
+  // choice is kept, and the menu sets the step variable to 10.
+  struct Case {
+    const char* keys;
+    float choice;
+    int lineShown;
+  } cases[] = {{"0 Enter 9 Enter - 1 Enter 8 Enter", 8, 4}, {"8 . 4 Enter 7 . 6 Enter", 7.6f, 2}};
+  for (const Case& c : cases) {
+    float choice = 0, input = 0;
+    Lines lines = RunBody(c.keys, [&](Probe& p) {
+      p.ShowCommonFactorMenu();
+      choice = p.gJorrelSubMenuChoice;
+      input = p.gInputValue;
+    });
+    EXPECT_FLOAT_EQ(choice, c.choice) << c.keys;
+    EXPECT_EQ(input, 10) << c.keys;
+    // The item line is shown from (16, 666) once per entry.
+    EXPECT_EQ(CountPrefix(lines, "text x=16 y=666 "), c.lineShown) << c.keys;
+  }
+}
+
+TEST(JorrelChapter1, SubMenuChoiceBetweenItemsRoundsHalfUp) {
+  // 3/2 is 1.5: item ② (its summary, no key wait), then 8 leaves.
+  Lines lines = RunBody("3 / 2 Enter 8 Enter", [](Probe& p) { p.ShowCommonFactorMenu(); });
+  EXPECT_GE(Find(lines, Expr(88, 22, 3, "<まとめ>").lines), 0);
 }
 
 // ---------------------------------------------------------------------------
