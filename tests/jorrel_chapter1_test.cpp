@@ -238,78 +238,96 @@ TEST(JorrelChapter1, PageEndsNeedTwoKeysBeforeTheNextWipe) {
 // ---------------------------------------------------------------------------
 // Factor rectangles
 
-TEST(JorrelChapter1, FactorRectangleIsOneBoxWithTwoMarksAndLeavesTheLine) {
-  auto setLabels = [](Probe& p) {
-    p.gJorrelFigureOriginX = 220;
-    p.gJorrelFigureOriginY = 425;
-    p.gTermText2(1) = plat::FromUtf8("2");
-    p.gTermText2(2) = plat::FromUtf8("ab");
-    p.gTermText2(3) = plat::FromUtf8("2ab");
-  };
-  float lineEndX = 0, lineY = 0, originX = 0, originY = 0;
-  Lines lines = RunBody("", [&](Probe& p) {
-    setLabels(p);
-    p.gLineEndX = 123;
-    p.gLineY = 456;
-    p.DrawFactorRectangle();
-    lineEndX = p.gLineEndX;
-    lineY = p.gLineY;
-    originX = p.gJorrelFigureOriginX;
-    originY = p.gJorrelFigureOriginY;
-  });
-  EXPECT_EQ(lineEndX, 123);
-  EXPECT_EQ(lineY, 456);
-  EXPECT_EQ(originX, 220);
-  EXPECT_EQ(originY, 425);
+// One element of a figure with the values the lesson states: a boxed cell
+// (corner, size, fill, label) or a dimension mark (segment, arc side, angle
+// step, label).
+struct Element {
+  bool box;
+  float x1, y1, x2, y2;
+  float fillOrSide, step;
+  const char* label;
+};
 
-  // The same drawing through the cell and mark routines with the figure's
-  // constants.
-  Lines expected = RunBody("", [](Probe& p) {
-    p.gPenX = 220;
-    p.gPenY = 425;
-    p.gCellWidth = 220;
-    p.gCellHeight = 132;
-    p.gFigureColour = 0;
-    p.gAccentColour = 3;
-    p.gTextColour = 13;
-    p.gWorkText = plat::FromUtf8("2ab");
-    p.DrawBoxedCell();
-    struct Mark {
-      float x2, y2, side, step;
-      const char* label;
-    } marks[] = {{220, 557, 1, 2, "2"}, {440, 425, -1, 1, "ab"}};
-    for (const Mark& m : marks) {
-      p.gP1X = 220;
-      p.gP1Y = 425;
-      p.gP2X = m.x2;
-      p.gP2Y = m.y2;
-      p.gFigureColour = 9;
-      p.gTextColour = 0;
-      p.gArcHeight = 1;
-      p.gArcSide = m.side;
-      p.gCellWidth = m.step;
-      p.gLabelText = plat::FromUtf8(m.label);
-      p.DrawDottedArcOverSegment();
+// The elements drawn through the cell and mark routines themselves.
+Lines DrawElements(const std::vector<Element>& elements) {
+  return RunBody("", [&](Probe& p) {
+    for (const Element& e : elements) {
+      if (e.box) {
+        p.gPenX = e.x1;
+        p.gPenY = e.y1;
+        p.gCellWidth = e.x2;
+        p.gCellHeight = e.y2;
+        p.gFigureColour = 0;
+        p.gAccentColour = e.fillOrSide;
+        p.gTextColour = 13;
+        p.gWorkText = plat::FromUtf8(e.label);
+        p.DrawBoxedCell();
+      } else {
+        p.gP1X = e.x1;
+        p.gP1Y = e.y1;
+        p.gP2X = e.x2;
+        p.gP2Y = e.y2;
+        p.gFigureColour = 9;
+        p.gTextColour = 0;
+        p.gArcHeight = 1;
+        p.gArcSide = e.fillOrSide;
+        p.gCellWidth = e.step;
+        p.gLabelText = plat::FromUtf8(e.label);
+        p.DrawDottedArcOverSegment();
+      }
     }
   });
-  EXPECT_EQ(lines, expected);
-  EXPECT_GE(FindPrefix(lines, FillBox(220, 425, 440, 557, 0, 3)), 0);
 }
 
-TEST(JorrelChapter1, CommonFactorRectanglesStandSideBySide) {
-  Lines lines = RunBody("", [](Probe& p) {
-    p.gJorrelFigureOriginX = 220;
-    p.gJorrelFigureOriginY = 500;
-    const char* labels[] = {"2a", "2x", "4ax", "", "3", "6a"};
-    for (int k = 1; k <= 6; ++k) p.gTermText2(k) = plat::FromUtf8(labels[k - 1]);
-    p.DrawCommonFactorRectangles();
-  });
-  int first = CountPrefix(lines, FillBox(220, 500, 396, 610, 0, 3));
-  int second = CountPrefix(lines, FillBox(396, 500, 484, 610, 0, 4));
-  EXPECT_EQ(first, 1);
-  EXPECT_EQ(second, 1);
-  // Three marks, each ending in its label (dots in colour 9).
-  EXPECT_GT(CountPrefix(lines, "circle "), 0);
+TEST(JorrelChapter1, FactorRectanglesDrawTheirBoxesAndMarksAndLeaveTheLine) {
+  struct Case {
+    void (lesson::Jorrel::*draw)();
+    float x, y;
+    std::vector<const char*> labels;  // gTermText2(1), (2), ...
+    std::vector<Element> expected;
+  } cases[] = {
+      {&lesson::Jorrel::DrawFactorRectangle,
+       220,
+       425,
+       {"2", "ab", "2ab"},
+       {{true, 220, 425, 220, 132, 3, 0, "2ab"},
+        {false, 220, 425, 220, 557, 1, 2, "2"},
+        {false, 220, 425, 440, 425, -1, 1, "ab"}}},
+      {&lesson::Jorrel::DrawCommonFactorRectangles,
+       220,
+       500,
+       {"2a", "2x", "4ax", "", "3", "6a"},
+       {{true, 220, 500, 176, 110, 3, 0, "4ax"},
+        {false, 220, 500, 220, 610, 1, 2, "2a"},
+        {false, 220, 500, 396, 500, -1, 1, "2x"},
+        {true, 396, 500, 88, 110, 4, 0, "6a"},
+        {false, 396, 500, 484, 500, -1, 1, "3"}}},
+  };
+  for (const Case& c : cases) {
+    float lineEndX = 0, lineY = 0, originX = 0, originY = 0;
+    Lines lines = RunBody("", [&](Probe& p) {
+      p.gJorrelFigureOriginX = c.x;
+      p.gJorrelFigureOriginY = c.y;
+      for (size_t k = 0; k < c.labels.size(); ++k)
+        p.gTermText2(static_cast<float>(k + 1)) = plat::FromUtf8(c.labels[k]);
+      p.gLineEndX = 123;
+      p.gLineY = 456;
+      (p.*c.draw)();
+      lineEndX = p.gLineEndX;
+      lineY = p.gLineY;
+      originX = p.gJorrelFigureOriginX;
+      originY = p.gJorrelFigureOriginY;
+    });
+    EXPECT_EQ(lines, DrawElements(c.expected)) << c.labels[0];
+    EXPECT_EQ(lineEndX, 123);
+    EXPECT_EQ(lineY, 456);
+    EXPECT_EQ(originX, c.x);
+    EXPECT_EQ(originY, c.y);
+  }
+  // The rectangles of the common factor, as the trace shows them.
+  Lines lines = DrawElements(cases[1].expected);
+  EXPECT_GE(FindPrefix(lines, FillBox(220, 500, 396, 610, 0, 3)), 0);
+  EXPECT_GE(FindPrefix(lines, FillBox(396, 500, 484, 610, 0, 4)), 0);
 }
 
 // ---------------------------------------------------------------------------
