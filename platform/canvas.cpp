@@ -241,7 +241,27 @@ void Canvas::Clear() {
 }
 
 void Canvas::RenderOp(cairo_t* cr, const DrawOp& op) {
-  cairo_set_line_width(cr, std::max(op.width, 1));
+  cairo_save(cr);
+  double width = std::max(op.width, 1);
+  // Boxes are drawn crisp, without soft edges: the lessons draw them and wipe
+  // them again at the same place, and a soft edge would leave a faint ghost.
+  // For the same reason what is drawn in the background colour (a hidden
+  // cursor dot, an erasing line) reaches one pixel further than it looks.
+  bool erases = op.colour == kBackgroundColour && (op.fill < 0 || op.fill == kBackgroundColour);
+  if (op.kind == DrawOp::Kind::Box || op.kind == DrawOp::Kind::Fill || (erases && op.kind != DrawOp::Kind::Text)) {
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  }
+  if (erases && op.kind != DrawOp::Kind::Text) {
+    double px = 1, py = 0;
+    cairo_device_to_user_distance(cr, &px, &py);
+    width += 2 * std::hypot(px, py);
+  }
+  cairo_set_line_width(cr, width);
+  RenderShape(cr, op);
+  cairo_restore(cr);
+}
+
+void Canvas::RenderShape(cairo_t* cr, const DrawOp& op) {
   switch (op.kind) {
     case DrawOp::Kind::Text:
       RenderText(cr, op);
@@ -284,11 +304,11 @@ void Canvas::RenderOp(cairo_t* cr, const DrawOp& op) {
         cairo_fill_preserve(cr);
       }
       SetColour(cr, op.colour);
-      if (whole && op.r <= op.width / 2.0) {
+      if (whole && op.r <= cairo_get_line_width(cr) / 2.0) {
         // The pen covers the whole circle: a disc as wide as the pen (cairo
         // drops the stroke of so small a circle).
         cairo_new_path(cr);
-        cairo_arc(cr, op.x1, op.y1, op.r + op.width / 2.0, 0, 2 * M_PI);
+        cairo_arc(cr, op.x1, op.y1, op.r + cairo_get_line_width(cr) / 2.0, 0, 2 * M_PI);
         cairo_fill(cr);
       } else {
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);

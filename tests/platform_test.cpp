@@ -206,6 +206,25 @@ TEST(Canvas, StretchedGlyphInkStaysInItsCell) {
   EXPECT_EQ(t.lines()[0], "text x=200 y=200 h=3 v=2 colour=0 face=gothic size=16 bold=1 italic=0 \"■\"");
 }
 
+TEST(Canvas, WipingAtTheSamePlaceLeavesNoGhost) {
+  for (double scale : {1.0, 0.83, 1.37}) {
+    TestScreen t;
+    Screen& s = t.screen();
+    s.SetDrawWidth(0, 3);
+    s.Line(96, 657, 400, 693, 13, kFilledBox, 4);  // a prompt box, then its wipe
+    s.Line(0, 657, 400, 693, 15, kFilledBox, 15);
+    s.Circle(1064, 656, 4, 5, 0, 0, 5);  // the cursor dot, shown and hidden
+    s.Circle(1064, 656, 4, 15, 0, 0, 15);
+    s.SetDrawWidth(0, 5);
+    s.Line(100, 300, 380, 420, 3);  // a slanted line, erased
+    s.Line(100, 300, 380, 420, 15);
+    Picture p(s.canvas(), scale);
+    int w = static_cast<int>(1440 * scale), h = static_cast<int>(900 * scale);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) ASSERT_EQ(p.Pixel(x, y), 0xFFFFFFu) << x << "," << y << " at scale " << scale;
+  }
+}
+
 TEST(Canvas, WipeDropsWhatItHides) {
   TestScreen t;
   Screen& s = t.screen();

@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <span>
+#include <type_traits>
 
 #include "common/frame/frame.h"
 
@@ -106,11 +107,12 @@ int SubMenuChoice(Frame& f, const SubMenu& menu, float& choice);
 // A chapter's sub-menu loop: item k runs items[k - 1]; the last item (or a
 // null entry) leaves the chapter, back to the main menu.
 template <class P>
-void RunSubMenu(P& program, const SubMenu& menu, float& choice, std::initializer_list<void (P::*)()> items) {
+void RunSubMenu(P& program, const SubMenu& menu, float& choice,
+                std::initializer_list<std::type_identity_t<void (P::*)()>> items) {
   for (;;) {
     int c = SubMenuChoice(program, menu, choice);
     if (c < 1 || c > static_cast<int>(items.size())) continue;
-    auto item = items.begin()[c - 1];
+    const auto item = items.begin()[c - 1];
     if (c == menu.items || !item) return;
     (program.*item)();
   }
