@@ -20,17 +20,17 @@ void Jorrel::ShowCommonFactorGoal() {
 // Returns when the end item is chosen, back to the main menu.
 void Jorrel::ShowCommonFactorMenu() {
   static constexpr SubMenu kMenu = {"①意味　②まとめ１　③共通因数　④練習　⑤まとめ２　⑥問１　⑦問２　⑧終了", 8, true};
-  RunSubMenu<Jorrel>(*this, kMenu, gJorrelSubMenuChoice,
-                     {&Jorrel::ShowFactorisationMeaning, &Jorrel::ShowCommonFactorSummary1, &Jorrel::ShowCommonFactors,
-                      &Jorrel::RunCommonFactorPractice, &Jorrel::ShowTakeOutCommonFactorSummary,
-                      &Jorrel::ShowCommonFactorQ1Answers, &Jorrel::ShowCommonFactorQ2Answers, nullptr});
+  RunSubMenu(*this, kMenu, gJorrelSubMenuChoice,
+             {&Jorrel::ShowFactorisationMeaning, &Jorrel::ShowCommonFactorSummary1, &Jorrel::ShowCommonFactors,
+              &Jorrel::RunCommonFactorPractice, &Jorrel::ShowTakeOutCommonFactorSummary,
+              &Jorrel::ShowCommonFactorQ1Answers, &Jorrel::ShowCommonFactorQ2Answers, nullptr});
 }
 
 // --- Item ①: the meaning of factorisation ---
 
 namespace {
 
-constexpr Piece kMeaningPageStart[] = {lesson::Wipe(0, 0, 1320, 1300), LineStart(66, 30)};
+constexpr Piece kMeaningPageStart[] = {Wipe(0, 0, 1320, 1300), LineStart(66, 30)};
 
 // The five factor rectangles of page 3: left side, top side, inside, and the
 // equation written beside the rectangle.
@@ -111,14 +111,14 @@ void Jorrel::ShowFactorisationMeaning() {
                      Continue(7, " (図では、縦、横の長さ)"), Wait(),  //
                      At(22, 90, 0, "④ 6の因数をいいなさい。"), Wait()});
   ShowFactorRectangle(1);
-  DrawPieces(*this, {Wait(), At(110, 150, 3, "1,6"), Wait(), lesson::Wipe(0, 375, 1320, 1675)});
+  DrawPieces(*this, {Wait(), At(110, 150, 3, "1,6"), Wait(), Wipe(0, 375, 1320, 1675)});
   ShowFactorRectangle(2);
   DrawPieces(*this, {Wait(), Continue(3, ",2,3"), Wait(), Continue(7, "6の約数", 88), Wait(),  //
-                     At(22, 210, 0, "⑤ 2abの因数をいいなさい。"), Wait(), lesson::Wipe(0, 370, 1320, 1670)});
+                     At(22, 210, 0, "⑤ 2abの因数をいいなさい。"), Wait(), Wipe(0, 370, 1320, 1670)});
   ShowFactorRectangle(3);
-  DrawPieces(*this, {Wait(), At(110, 270, 3, "2,ab"), Wait(), lesson::Wipe(0, 370, 1320, 1670)});
+  DrawPieces(*this, {Wait(), At(110, 270, 3, "2,ab"), Wait(), Wipe(0, 370, 1320, 1670)});
   ShowFactorRectangle(4);
-  DrawPieces(*this, {Wait(), Continue(3, ",a,2b"), Wait(), lesson::Wipe(0, 370, 1320, 1670)});
+  DrawPieces(*this, {Wait(), Continue(3, ",a,2b"), Wait(), Wipe(0, 370, 1320, 1670)});
   ShowFactorRectangle(5);
   DrawPieces(*this, {Wait(), Continue(3, ",b,2a,…")});
 }

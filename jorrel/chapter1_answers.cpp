@@ -7,7 +7,7 @@ namespace lesson {
 namespace {
 
 // Both pages start on a wiped screen with the line at (132, 30).
-constexpr Piece kAnswerPageStart[] = {lesson::Wipe(0, 0, 1320, 1300), LineStart(132, 30)};
+constexpr Piece kAnswerPageStart[] = {Wipe(0, 0, 1320, 1300), LineStart(132, 30)};
 
 }  // namespace
 

@@ -53,7 +53,7 @@ constexpr PracticePart kPracticeParts[] = {
     {&Jorrel::LoadCoefficientFactorTable, 6, 480, 470, nullptr, 480, "(2) ", true, 216, 11},
 };
 
-void WipeFrom(Frame& f, float top) { DrawPieces(f, {lesson::Wipe(0, top, 1320, top + 1300)}); }
+void WipeFrom(Frame& f, float top) { DrawPieces(f, {Wipe(0, top, 1320, top + 1300)}); }
 
 }  // namespace
 

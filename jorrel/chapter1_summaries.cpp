@@ -20,7 +20,7 @@ void Jorrel::DrawSummaryArrow(float dy, float headEnd) {
 void Jorrel::ShowCommonFactorSummary1() {
   gLineY = 22;
   DrawPieces(*this,
-             {lesson::Wipe(0, 0, 1320, 1500),                                                                      //
+             {Wipe(0, 0, 1320, 1500),                                                                              //
               At(88, 22, 3, "<まとめ>"),                                                                           //
               At(44, 97, 0, "1 "), Continue(5, "因数分解"), Continue(0, "…多項式をいくつかの因数の積で表すこと"),  //
               At(440, 157, 5, "因数分解 "),                                                                        //
@@ -58,8 +58,8 @@ void Jorrel::ShowCommonFactors() {
   // First screen: 2a(2x+3) expanded, and 2a as a factor of both terms.
   gLineStartX = 88;
   gLineY = 30;
-  DrawPieces(*this, {lesson::Wipe(0, 0, 1320, 1300), At(22, 30, 0, "問 次の式を展開しなさい。"),
-                     At(88, 90, 0, "2a(2x+3)="), Wait(), lesson::Wipe(0, 155, 1320, 1455)});
+  DrawPieces(*this, {Wipe(0, 0, 1320, 1300), At(22, 30, 0, "問 次の式を展開しなさい。"), At(88, 90, 0, "2a(2x+3)="),
+                     Wait(), Wipe(0, 155, 1320, 1455)});
   gJorrelFigureOriginX = 220;
   gJorrelFigureOriginY = 500;
   gTermText2(1) = Literal("2a");
@@ -92,7 +92,7 @@ void Jorrel::ShowCommonFactors() {
   // Second screen: how to find the common factor of 3ax-6ay.
   gLineStartX = 110;
   gLineY = 30;
-  DrawPieces(*this, {lesson::Wipe(0, 0, 1320, 1300),                                       //
+  DrawPieces(*this, {Wipe(0, 0, 1320, 1300),                                               //
                      At(44, 30, 3, "共通因数"), Continue(0, "…各項に共通な因数"), Wait(),  //
                      At(22, 100, 0, "問 共通因数をいいなさい。"),                          //
                      At(110, 160, 0, "3ax-6ay"), Wait(), Continue(5, "3a", 132), Wait(),   //
@@ -108,8 +108,8 @@ void Jorrel::ShowCommonFactors() {
 void Jorrel::ShowTakeOutCommonFactorSummary() {
   gLineStartX = 44;
   gLineY = 22;
-  DrawPieces(*this, {lesson::Wipe(0, 0, 1320, 1300), At(88, 22, 5, "<共通因数をくくりだす因数分解>"),
-                     At(132, 97, 0, "12x^2-18x=")});
+  DrawPieces(*this,
+             {Wipe(0, 0, 1320, 1300), At(88, 22, 5, "<共通因数をくくりだす因数分解>"), At(132, 97, 0, "12x^2-18x=")});
   // The answer is written behind the problem in two pieces.
   float answerX = gLineEndX;
   const float answerY = gLineY;
