@@ -34,6 +34,7 @@ struct Piece {
   float x = 0, y = 0, x2 = 0, y2 = 0;
   int colour = 0;
   const char* text = nullptr;  // UTF-8
+  bool keepsLine = false;      // a text that leaves gLineEndX and gLineY alone
 };
 
 // Piece makers, so that a screen table reads like the screen.
@@ -48,6 +49,12 @@ constexpr Piece NextLine(float dy, int colour, const char* text, float dx = 0) {
 }
 constexpr Piece PlainAt(float x, float y, int colour, const char* text) {
   return {Piece::Kind::kPlain, Place::kAt, x, y, 0, 0, colour, text};
+}
+// A text piece that does not move the lesson line (a tag, a redrawn piece):
+// the next Continue follows the piece before it.
+constexpr Piece Tag(Piece p) {
+  p.keepsLine = true;
+  return p;
 }
 constexpr Piece Wait() { return {Piece::Kind::kWait}; }
 constexpr Piece Wipe(float x1, float y1, float x2, float y2) {
@@ -64,6 +71,10 @@ void DrawPieces(Frame& f, std::span<const Piece> pieces);
 inline void DrawPieces(Frame& f, std::initializer_list<Piece> pieces) {
   DrawPieces(f, std::span<const Piece>(pieces.begin(), pieces.size()));
 }
+
+// A text built at run time (CP932), typeset at (x, y) in the colour; the
+// lesson line follows the pen, as after a text piece.
+void DrawTextLine(Frame& f, float x, float y, int colour, const Text& text);
 
 // A text literal in CP932, converted once per literal.
 const Text& Literal(const char* utf8);
