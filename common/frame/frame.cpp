@@ -65,14 +65,14 @@ void Frame::FinishStartUp() {
   ShowMainMenu();
 }
 
-void Frame::Wipe(float x1, float y1, float x2, float y2) { scr.Line(x1, y1, x2, y2, 15, plat::kFilledBox, 15); }
+void Frame::WipeArea(float x1, float y1, float x2, float y2) { scr.Line(x1, y1, x2, y2, 15, plat::kFilledBox, 15); }
 
-void Frame::ClearWorkArea() { Wipe(0, 54, 1440, 900); }
+void Frame::ClearWorkArea() { WipeArea(0, 54, 1440, 900); }
 
 void Frame::ClearAnswerBand() {
   gPenX = gAnswerX + 80;
   gPenY = gAnswerY - 72;
-  Wipe(gPenX, gPenY, gPenX + 1440, gPenY + 90);
+  WipeArea(gPenX, gPenY, gPenX + 1440, gPenY + 90);
 }
 
 void Frame::ErrorTrap() {

@@ -118,7 +118,7 @@ class Frame : public FrameGlobals, public TypesetGlobals, public FigureGlobals {
   // Sleeps until the next key and leaves it in gKey.
   void PollUntilKey();
   // A filled box in the background colour.
-  void Wipe(float x1, float y1, float x2, float y2);
+  void WipeArea(float x1, float y1, float x2, float y2);
   // The cursor dot of the answer field in a colour.
   void DrawCursorDot(int colour);
   // A number as text without blanks (through gWorkText).

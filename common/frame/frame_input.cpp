@@ -31,7 +31,7 @@ void Frame::AskMenuNumber() {
   ParseAnswerNumber();
 }
 
-void Frame::ClearMenuPromptLine() { Wipe(gAnswerX - 240, gAnswerY - 8, gAnswerX - 240 + 1056, gAnswerY - 8 + 50); }
+void Frame::ClearMenuPromptLine() { WipeArea(gAnswerX - 240, gAnswerY - 8, gAnswerX - 240 + 1056, gAnswerY - 8 + 50); }
 
 void Frame::AskOnBottomLine() {
   PrintTextAt(16, 666, 0);
@@ -39,7 +39,7 @@ void Frame::AskOnBottomLine() {
   ParseAnswerNumber();
 }
 
-void Frame::ClearBottomBand() { Wipe(0, 657, 992, 720); }
+void Frame::ClearBottomBand() { WipeArea(0, 657, 992, 720); }
 
 void Frame::AskNextStep() {
   gSavedDrawWidth = static_cast<float>(scr.GetDrawWidth(0));
@@ -48,8 +48,8 @@ void Frame::AskNextStep() {
   ShowPromptBox(kStepBox);
   ReadAnswer();
   ParseAnswerNumber();
-  Wipe(gAnswerX - 48, gAnswerY - 9, gAnswerX - 48 + 160, gAnswerY - 9 + 27);
-  Wipe(kStepBox.x1, kStepBox.y1, kStepBox.x2, kStepBox.y2);
+  WipeArea(gAnswerX - 48, gAnswerY - 9, gAnswerX - 48 + 160, gAnswerY - 9 + 27);
+  WipeArea(kStepBox.x1, kStepBox.y1, kStepBox.x2, kStepBox.y2);
   scr.SetDrawWidth(0, plat::CInt(gSavedDrawWidth));
 }
 
@@ -61,7 +61,7 @@ void Frame::ReadAnswer() {
   PrintTextAt(gCursorX - 48, gCursorY, 0);
   ReadKeysLoop();
   // Label, typed characters and dot go together.
-  Wipe(gAnswerX - 48, gAnswerY - 8, gAnswerX - 48 + 240, gAnswerY - 8 + 30);
+  WipeArea(gAnswerX - 48, gAnswerY - 8, gAnswerX - 48 + 240, gAnswerY - 8 + 30);
 }
 
 void Frame::DrawCursorDot(int colour) { scr.Circle(gCursorX + 8, gCursorY + 8, 4, colour, 0, 0, colour); }
@@ -81,7 +81,7 @@ void Frame::ReadKeysLoop() {
     }
     // The length test comes first: a full field is cleared by any key, Enter too.
     if (gKey == kBackspace || gKey == kClearKey || plat::Len(gInputText) >= kFieldLength) {
-      Wipe(gAnswerX, gAnswerY - 8, gAnswerX + 192, gAnswerY - 8 + 30);
+      WipeArea(gAnswerX, gAnswerY - 8, gAnswerX + 192, gAnswerY - 8 + 30);
       gInputText.clear();
       gCursorX = gAnswerX;
       gCursorY = gAnswerY;
@@ -149,7 +149,7 @@ void Frame::WaitInPromptBox(const PromptBox& box, float wipeX2, float wipeY2) {
   ShowPromptBox(box);
   scr.KeyWaitStarts();
   PollUntilKey();
-  Wipe(0, box.y1, wipeX2, wipeY2);
+  WipeArea(0, box.y1, wipeX2, wipeY2);
   gTextColour = gSavedTextColour;
   scr.SetDrawWidth(0, plat::CInt(gSavedDrawWidth));
 }
