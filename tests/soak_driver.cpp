@@ -537,6 +537,8 @@ Result Run(const Options& o) {
     long tenth = o.keys / 10;
     for (int run = std::max(o.onlyRun, 0); budget > 0; ++run) {
       RunPlan plan = PlanRun(o.seed, run);
+      // The last run stops where the budget does (the window is closed).
+      if (o.onlyRun < 0 && plan.keys.size() > static_cast<size_t>(budget)) plan.keys.resize(static_cast<size_t>(budget));
       SetContext(o, run, plan);
       Outcome out = RunOnce(program, plan, &dog, stats, render, o.renderEvery);
       ++r.runs;
