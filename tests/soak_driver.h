@@ -14,10 +14,9 @@
 
 #include "platform/app.h"
 #include "platform/text.h"
+#include "tools/key_stream.h"
 
 namespace soak {
-
-using Keys = std::vector<std::optional<plat::Text>>;  // nullopt: the window is closed
 
 struct Options {
   std::string program;        // "corvana", ...
@@ -27,7 +26,7 @@ struct Options {
   int onlyRun = -1;           // >= 0: replay that run alone
   double hangCpuSeconds = 5;  // CPU time without a key taken that counts as a hang
   bool checkGrowth = false;   // compare resident memory after 10% and 100% of the keys
-  int renderEvery = 256;       // render the page at every n-th wait for a key (0: never)
+  int renderEvery = 256;      // render the page at every n-th wait for a key (0: never)
   bool shrink = true;         // cut a failing run's keys down before reporting them
   std::ostream* log = nullptr;  // progress and figures
 };
@@ -48,16 +47,6 @@ struct Result {
 };
 
 Result Run(const Options& options);
-
-// One run's keys and time of day, as the driver derives them from the seed.
-struct RunPlan {
-  std::string timeOfDay;  // "HH:MM:SS"
-  Keys keys;
-};
-RunPlan PlanRun(uint64_t seed, int run);
-
-// A key stream as lesson-replay tokens ("1 Enter Space Close").
-std::string ToScript(const Keys& keys, size_t count = SIZE_MAX);
 
 // Resident set size and heap bytes in use of this process, in KiB.
 long ResidentKb();
