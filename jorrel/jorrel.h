@@ -1,6 +1,9 @@
 // Jorrel: the program's state and its lessons.
 #pragma once
 
+#include <initializer_list>
+#include <span>
+
 #include "fennor/area_figures.h"
 
 namespace lesson {
@@ -10,13 +13,82 @@ extern const ProgramSettings kJorrelSettings;
 class Jorrel : public AreaFigures {
  public:
   explicit Jorrel(plat::Screen& screen) : AreaFigures(screen, kJorrelSettings) {}
-  void ShowMainMenu() override;
+  void ShowMainMenu() override { JorrelShowMainMenu(); }
 
+  // --- Main menu ---
+  void JorrelShowMainMenu();
+  void JorrelReturnToMenu();
+
+  // --- Chapter 1: factors and common factors ---
+  void StartCommonFactorChapter();
+  void ShowCommonFactorGoal();
+  void ShowCommonFactorMenu();
+  void ShowFactorisationMeaning();  // ① the meaning of factorisation
+  void ShowCommonFactorSummary1();  // ② summary 1
+  void ShowCommonFactors();         // ③ common factors
+  void RunCommonFactorPractice();   // ④ practice from two fixed tables
+  void LoadLetterFactorTable();
+  void LoadCoefficientFactorTable();
+  void ShowTakeOutCommonFactorSummary();  // ⑤ summary 2
+  void ShowCommonFactorQ1Answers();       // ⑥ answers to question 1
+  void ShowCommonFactorQ2Answers();       // ⑦ answers to question 2
+
+  // Factor rectangles: one product, or a common factor times a sum.
+  void DrawFactorRectangle();
+  void DrawCommonFactorRectangles();
+
+  // --- Chapters 2 to 8 ---
+  void StartFormula1BackwardsChapter();
+  void StartFormulas23BackwardsChapter();
+  void StartFormula4BackwardsChapter();
+  void StartSquaredTermsChapter();
+  void StartCommonFactorFormulaChapter();
+  void StartFactorSubstitutionChapter();
+  void StartBasicProblemsP30Chapter();
+
+  // --- Program globals ---
+  float gJorrelSubMenuChoice = 0;
   float gJorrelFigureOriginX = 0, gJorrelFigureOriginY = 0;
+  float gJorrelSavedLineY = 0;
+  float gJorrelExpandLineEndX = 0, gJorrelExpandLineEndY = 0;
+  float gJorrelFactorLineEndX = 0, gJorrelFactorLineEndY = 0;
+  float gJorrelCounter = 0;
+
+  // One step of a figure drawn from a table, relative to the figure origin:
+  // a boxed cell (x, y, width, height, fill) or a dimension mark over the side
+  // from (x, y) to (x2, y2) (arc side, angle step). The label is gTermText2(slot).
+  struct FigureStep {
+    bool box;
+    float x, y, x2, y2;
+    int fillOrSide;
+    int step;
+    int slot;
+  };
+  // A piece of a factor line; a piece with a point number keeps the x at
+  // which it starts in gPointX(point), to be drawn again in another colour.
+  struct KeptPiece {
+    const char* text;  // UTF-8
+    int point;
+  };
+  // A kept piece drawn again: its text, the point that holds its x, its line.
+  struct RedrawnPiece {
+    const char* text;  // UTF-8
+    int point;
+    float y;
+  };
 
  protected:
   float FigureOriginX() const override { return gJorrelFigureOriginX; }
   float FigureOriginY() const override { return gJorrelFigureOriginY; }
+
+ private:
+  void DrawFigureSteps(std::span<const FigureStep> steps);
+  void DrawMeaningAreaFigure();
+  void ShowFactorRectangle(int rectangle);
+  void DrawSummaryArrow(float dy, float headEnd);
+  void DrawKeptRow(float x, float y, std::initializer_list<KeptPiece> pieces);
+  void RedrawKept(int colour, std::initializer_list<RedrawnPiece> pieces);
+  void DrawPracticeBox(float x, float y, float width, int fill, const Text& label);
 };
 
 }  // namespace lesson

@@ -4,7 +4,11 @@ namespace lesson {
 
 const ProgramSettings kJorrelSettings = {
     .title = "Jorrel",
-    .ellSize = 16, .ellH = 6, .ellV = 3, .ellRaiseInFraction = 0, .ellRaiseOutside = 0,
+    .ellSize = 16,
+    .ellH = 6,
+    .ellV = 3,
+    .ellRaiseInFraction = 0,
+    .ellRaiseOutside = 0,
     .typesetBlankRule = true,
     .hasDivisorPairs = true,
 };

@@ -20,17 +20,17 @@ constexpr std::array<Rgb, 16> kPalette = {{
     {0x00 / 255.0, 0x00 / 255.0, 0x00 / 255.0},  // 0 black: prompts
     {0x1F / 255.0, 0x3F / 255.0, 0xBF / 255.0},  // 1 blue
     {0xC6 / 255.0, 0x28 / 255.0, 0x28 / 255.0},  // 2 red
-    {0x1E / 255.0, 0x4F / 255.0, 0xD8 / 255.0},  // 3 blue: figures and cell borders
+    {0x15 / 255.0, 0x30 / 255.0, 0x9A / 255.0},  // 3 dark blue: figures, cell borders
     {0x0A / 255.0, 0x16 / 255.0, 0x50 / 255.0},  // 4 navy: default text, key-wait box
-    {0xB0 / 255.0, 0x00 / 255.0, 0xB0 / 255.0},  // 5 magenta: typed input, cursor
-    {0x00 / 255.0, 0x83 / 255.0, 0x8F / 255.0},  // 6 teal
+    {0x4A / 255.0, 0x14 / 255.0, 0x8C / 255.0},  // 5 deep purple: typed input, cursor, text in cells
+    {0x00 / 255.0, 0x36 / 255.0, 0x3A / 255.0},  // 6 dark teal
     {0x1B / 255.0, 0x7A / 255.0, 0x1B / 255.0},  // 7 green
-    {0x75 / 255.0, 0x75 / 255.0, 0x75 / 255.0},  // 8 grey
+    {0x3A / 255.0, 0x3A / 255.0, 0x3A / 255.0},  // 8 dark grey
     {0xC4 / 255.0, 0x5C / 255.0, 0x00 / 255.0},  // 9 orange: text in prompt boxes
     {0x06 / 255.0, 0x30 / 255.0, 0x1A / 255.0},  // 10 dark green: menu board
-    {0x8E / 255.0, 0x24 / 255.0, 0xAA / 255.0},  // 11 purple
+    {0xCE / 255.0, 0x93 / 255.0, 0xD8 / 255.0},  // 11 light purple
     {0xFF / 255.0, 0xF5 / 255.0, 0xA8 / 255.0},  // 12 pale yellow: step box
-    {0xE5 / 255.0, 0x39 / 255.0, 0x35 / 255.0},  // 13 red: box borders, error text
+    {0xFF / 255.0, 0x4D / 255.0, 0x4D / 255.0},  // 13 coral red: cell fills, labels on figures, error text
     {0x80 / 255.0, 0xC0 / 255.0, 0xFF / 255.0},  // 14 light blue: grid accents
     {0xFF / 255.0, 0xFF / 255.0, 0xFF / 255.0},  // 15 white: page and wipes
 }};
@@ -43,6 +43,9 @@ double Luminance(const Rgb& c) {
 // Where a glyph's baseline sits in its cell, as a fraction of the font size:
 // the Gothic face's em box then fills the cell exactly.
 constexpr double kBaseline = 0.88;
+// Roman letters of the serif face: baseline and width relative to the cell.
+constexpr double kRomanBaseline = 1.12;
+constexpr double kRomanWidth = 0.65;
 
 struct FontKey {
   Face face;
@@ -110,18 +113,6 @@ void SetColour(cairo_t* cr, int index) {
   cairo_set_source_rgb(cr, c.r, c.g, c.b);
 }
 
-void AppendUtf8(std::string& out, char32_t u) {
-  if (u < 0x80) {
-    out += static_cast<char>(u);
-  } else if (u < 0x800) {
-    out += static_cast<char>(0xC0 | u >> 6);
-    out += static_cast<char>(0x80 | (u & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | u >> 12);
-    out += static_cast<char>(0x80 | (u >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (u & 0x3F));
-  }
-}
 
 void RenderText(cairo_t* cr, const DrawOp& op) {
   float x = op.x1;
@@ -140,16 +131,23 @@ void RenderText(cairo_t* cr, const DrawOp& op) {
     if (u != U' ' && u != U'\u3000') {
       std::string utf8;
       AppendUtf8(utf8, u);
+      // The Roman letters of the serif face (the italic a, x and c of the
+      // formulas) are set in cells whose top lies above the line of the Gothic
+      // digits beside them: they stand on that line, below their cell, and
+      // are drawn narrower than the cell so that they fit their advance.
+      bool roman = op.face == Face::Serif && face == Face::Serif;
+      double hScale = roman ? op.h * kRomanWidth : op.h;
+      double baseline = roman ? kRomanBaseline : kBaseline;
       cairo_save(cr);
       cairo_translate(cr, x, op.y1);
-      cairo_scale(cr, op.h, op.v);
+      cairo_scale(cr, hScale, op.v);
       cairo_set_font_face(cr, FontCache::Get().FaceFor(face, op.bold, op.italic));
       cairo_set_font_size(cr, op.size);
       cairo_text_extents_t ext;
       cairo_text_extents(cr, utf8.c_str(), &ext);
-      // Centre the glyph's advance in its cell: proportional serif letters
-      // then sit where the layout expects them.
-      cairo_move_to(cr, (unit - ext.x_advance) / 2.0, op.size * kBaseline);
+      // Gothic glyphs fill their cell; others are centred in it.
+      double left = roman ? 0.0 : (unit - ext.x_advance) / 2.0;
+      cairo_move_to(cr, left, op.size * baseline);
       SetColour(cr, op.colour);
       cairo_show_text(cr, utf8.c_str());
       cairo_restore(cr);
@@ -243,7 +241,27 @@ void Canvas::Clear() {
 }
 
 void Canvas::RenderOp(cairo_t* cr, const DrawOp& op) {
-  cairo_set_line_width(cr, std::max(op.width, 1));
+  cairo_save(cr);
+  double width = std::max(op.width, 1);
+  // Boxes are drawn crisp, without soft edges: the lessons draw them and wipe
+  // them again at the same place, and a soft edge would leave a faint ghost.
+  // For the same reason what is drawn in the background colour (a hidden
+  // cursor dot, an erasing line) reaches one pixel further than it looks.
+  bool erases = op.colour == kBackgroundColour && (op.fill < 0 || op.fill == kBackgroundColour);
+  if (op.kind == DrawOp::Kind::Box || op.kind == DrawOp::Kind::Fill || (erases && op.kind != DrawOp::Kind::Text)) {
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  }
+  if (erases && op.kind != DrawOp::Kind::Text) {
+    double px = 1, py = 0;
+    cairo_device_to_user_distance(cr, &px, &py);
+    width += 2 * std::hypot(px, py);
+  }
+  cairo_set_line_width(cr, width);
+  RenderShape(cr, op);
+  cairo_restore(cr);
+}
+
+void Canvas::RenderShape(cairo_t* cr, const DrawOp& op) {
   switch (op.kind) {
     case DrawOp::Kind::Text:
       RenderText(cr, op);
@@ -286,11 +304,11 @@ void Canvas::RenderOp(cairo_t* cr, const DrawOp& op) {
         cairo_fill_preserve(cr);
       }
       SetColour(cr, op.colour);
-      if (whole && op.r <= op.width / 2.0) {
+      if (whole && op.r <= cairo_get_line_width(cr) / 2.0) {
         // The pen covers the whole circle: a disc as wide as the pen (cairo
         // drops the stroke of so small a circle).
         cairo_new_path(cr);
-        cairo_arc(cr, op.x1, op.y1, op.r + op.width / 2.0, 0, 2 * M_PI);
+        cairo_arc(cr, op.x1, op.y1, op.r + cairo_get_line_width(cr) / 2.0, 0, 2 * M_PI);
         cairo_fill(cr);
       } else {
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);

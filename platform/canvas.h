@@ -61,6 +61,7 @@ class Canvas {
   // Renders the whole picture; the caller's transform maps page units.
   void Render(cairo_t* cr) const;
   static void RenderOp(cairo_t* cr, const DrawOp& op);
+  static void RenderShape(cairo_t* cr, const DrawOp& op);
   // A PNG of the visible page at one pixel per unit.
   void WritePng(const std::string& path) const;
 

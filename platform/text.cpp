@@ -79,6 +79,9 @@ char32_t DecodeUtf8(std::string_view s, size_t& i) {
   return u;
 }
 
+
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t u) {
   if (u < 0x80) {
     out += static_cast<char>(u);
@@ -96,8 +99,6 @@ void AppendUtf8(std::string& out, char32_t u) {
     out += static_cast<char>(0x80 | (u & 0x3F));
   }
 }
-
-}  // namespace
 
 Text FromUtf8(std::string_view utf8) {
   const Tables& t = GetTables();

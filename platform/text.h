@@ -19,6 +19,7 @@ Text FromUtf8(std::string_view utf8);
 std::string ToUtf8(std::string_view cp932);
 std::u32string ToUnicode(std::string_view cp932);
 char32_t DecodeChar(std::string_view oneChar);  // one CP932 character
+void AppendUtf8(std::string& out, char32_t u);
 
 // True for the first byte of a double-byte character.
 inline bool IsLeadByte(unsigned char b) {

@@ -56,9 +56,10 @@ Replay RunReplay(const std::string& program, const std::string& keys, const std:
   return r;
 }
 
-Picture::Picture(const plat::Canvas& canvas) {
-  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1440, 900);
+Picture::Picture(const plat::Canvas& canvas, double scale) {
+  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(1440 * scale), static_cast<int>(900 * scale));
   cairo_t* cr = cairo_create(surface_);
+  cairo_scale(cr, scale, scale);
   canvas.Render(cr);
   cairo_destroy(cr);
   cairo_surface_flush(surface_);

@@ -45,7 +45,8 @@ Replay RunReplay(const std::string& program, const std::string& keys, const std:
 // The page rendered at one pixel per unit.
 class Picture {
  public:
-  explicit Picture(const plat::Canvas& canvas);
+  // scale: pixels per page unit.
+  explicit Picture(const plat::Canvas& canvas, double scale = 1.0);
   ~Picture();
   Picture(const Picture&) = delete;
   Picture& operator=(const Picture&) = delete;

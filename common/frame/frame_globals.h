@@ -33,7 +33,31 @@ struct FrameGlobals {
   // Program.
   Text gTitle;
   float gDimBound = 0;
-  float gLoopIndex = 0;  // the program-wide loop counter
+  float gLoopIndex = 0;   // the program-wide loop counter
+  float gRandomPick = 0;  // the lessons' random pick; also a count of the number-theory routines
+
+  // Fraction texts.
+  float gFracNum = 0, gFracDen = 0;
+  float gGcd = 0, gLcm = 0;
+  float gFracForm = 0;
+  Text gFracUnreduced, gFracReduced, gFracTerm;
+  Text gFracEquation, gFracTermEquation;
+  Text gFracPlain, gFracTermPlain;
+  // Sum of two fractions.
+  float gSumNumA = 0, gSumDenA = 0, gSumNumB = 0, gSumDenB = 0;
+  float gSumNumerator = 0;
+  Text gSumTermA, gSumFraction, gSumFractionTerm, gSumTerms;
+  Text gSumUnsignedA, gSumUnsignedB;
+
+  // Letter-key choice.
+  float gKeyChoice = 0;
+  float gKeyChoiceFlag = 0;
+
+  // Number-theory routines.
+  float gDivisorNumber = 0;
+  float gDivisorPairCount = 0;
+  float gFactorNumber = 0;
+  float gFactorCount = 0;
 
   // Lesson line position.
   float gLineStartX = 0, gLineY = 0, gLineEndX = 0;

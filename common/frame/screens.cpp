@@ -14,6 +14,16 @@ const Text& Literal(const char* utf8) {
   return it->second;
 }
 
+void DrawTextLine(Frame& f, float x, float y, int colour, const Text& text) {
+  f.gTextColour = static_cast<float>(colour);
+  f.gPenX = x;
+  f.gPenY = y;
+  f.gPrintText = text;
+  f.DrawExpression();
+  f.gLineEndX = f.gPenX;
+  f.gLineY = f.gPenY;
+}
+
 void DrawPieces(Frame& f, std::span<const Piece> pieces) {
   for (const Piece& p : pieces) {
     switch (p.kind) {
@@ -40,8 +50,10 @@ void DrawPieces(Frame& f, std::span<const Piece> pieces) {
         } else {
           f.DrawExpression();
         }
-        f.gLineEndX = f.gPenX;
-        f.gLineY = f.gPenY;
+        if (!p.keepsLine) {
+          f.gLineEndX = f.gPenX;
+          f.gLineY = f.gPenY;
+        }
         break;
       case Piece::Kind::kWait:
         f.WaitForKey();

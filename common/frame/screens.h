@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <span>
+#include <type_traits>
 
 #include "common/frame/frame.h"
 
@@ -33,6 +34,7 @@ struct Piece {
   float x = 0, y = 0, x2 = 0, y2 = 0;
   int colour = 0;
   const char* text = nullptr;  // UTF-8
+  bool keepsLine = false;      // a text that leaves gLineEndX and gLineY alone
 };
 
 // Piece makers, so that a screen table reads like the screen.
@@ -47,6 +49,12 @@ constexpr Piece NextLine(float dy, int colour, const char* text, float dx = 0) {
 }
 constexpr Piece PlainAt(float x, float y, int colour, const char* text) {
   return {Piece::Kind::kPlain, Place::kAt, x, y, 0, 0, colour, text};
+}
+// A text piece that does not move the lesson line (a tag, a redrawn piece):
+// the next Continue follows the piece before it.
+constexpr Piece Tag(Piece p) {
+  p.keepsLine = true;
+  return p;
 }
 constexpr Piece Wait() { return {Piece::Kind::kWait}; }
 constexpr Piece Wipe(float x1, float y1, float x2, float y2) {
@@ -63,6 +71,10 @@ void DrawPieces(Frame& f, std::span<const Piece> pieces);
 inline void DrawPieces(Frame& f, std::initializer_list<Piece> pieces) {
   DrawPieces(f, std::span<const Piece>(pieces.begin(), pieces.size()));
 }
+
+// A text built at run time (CP932), typeset at (x, y) in the colour; the
+// lesson line follows the pen, as after a text piece.
+void DrawTextLine(Frame& f, float x, float y, int colour, const Text& text);
 
 // A text literal in CP932, converted once per literal.
 const Text& Literal(const char* utf8);
@@ -95,11 +107,12 @@ int SubMenuChoice(Frame& f, const SubMenu& menu, float& choice);
 // A chapter's sub-menu loop: item k runs items[k - 1]; the last item (or a
 // null entry) leaves the chapter, back to the main menu.
 template <class P>
-void RunSubMenu(P& program, const SubMenu& menu, float& choice, std::initializer_list<void (P::*)()> items) {
+void RunSubMenu(P& program, const SubMenu& menu, float& choice,
+                std::initializer_list<std::type_identity_t<void (P::*)()>> items) {
   for (;;) {
     int c = SubMenuChoice(program, menu, choice);
     if (c < 1 || c > static_cast<int>(items.size())) continue;
-    auto item = items.begin()[c - 1];
+    const auto item = items.begin()[c - 1];
     if (c == menu.items || !item) return;
     (program.*item)();
   }

@@ -16,8 +16,9 @@ struct TypesetGlobals {
   float gAccentColour = 0;  // box fill
   float gMeasuredEndX = 0;  // advance width found by measuring
 
-  // Cursor and line of the character typesetter.
+  // Cursor, line and text of the character typesetter.
   float gTypesetX = 0, gTypesetY = 0;
+  Text gTypesetText;
 
   // Typesetter state, carried from one output to the next.
   float gRaiseHigh = 0;

@@ -1,0 +1,15 @@
+// Chapters 2 to 8 are not written yet: their menu items lead straight back
+// to the main menu.
+#include "jorrel/jorrel.h"
+
+namespace lesson {
+
+void Jorrel::StartFormula1BackwardsChapter() {}
+void Jorrel::StartFormulas23BackwardsChapter() {}
+void Jorrel::StartFormula4BackwardsChapter() {}
+void Jorrel::StartSquaredTermsChapter() {}
+void Jorrel::StartCommonFactorFormulaChapter() {}
+void Jorrel::StartFactorSubstitutionChapter() {}
+void Jorrel::StartBasicProblemsP30Chapter() {}
+
+}  // namespace lesson
