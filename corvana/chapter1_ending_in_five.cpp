@@ -72,8 +72,7 @@ void Corvana::ShowSquaresEndingInFive() {
   }
   for (int k = 1; k <= 3; ++k) {
     WaitForKey();
-    DrawTextAt(gPointX(k) + kProductIndent[k - 1], gPointY(3), 3, gTermText(k));
-    FollowPen();
+    DrawTextLine(*this, gPointX(k) + kProductIndent[k - 1], gPointY(3), 3, gTermText(k));
   }
 
   // The pupil's own examples: the typed tens digit d gives 10d + 5.
@@ -87,8 +86,7 @@ void Corvana::ShowSquaresEndingInFive() {
     DrawFactorColumn(gPointX(4), gTermText(2), gTermText(2));
     FollowPen();
     WaitForKey();
-    DrawTextAt(gPointX(4), gPointY(3), 3, gTermText(3));
-    FollowPen();
+    DrawTextLine(*this, gPointX(4), gPointY(3), 3, gTermText(3));
     AskNextStep();
   }
 

@@ -70,8 +70,7 @@ void Corvana::ShowSquaresOtherOnesDigit() {
     scr.Line(0, gPointY(1) - 50, 3200, gPointY(1) + 150, 15, plat::kFilledBox, 15);
     gTermValue(11) = gTermValue(1);
     FillSquares(10, gTermValue(11));
-    DrawTextAt(gLineStartX, gPointY(1) - 50, 3, gTermText(11) + Literal("のとき"));
-    FollowPen();
+    DrawTextLine(*this, gLineStartX, gPointY(1) - 50, 3, gTermText(11) + Literal("のとき"));
     DrawProductTable(0, true);
     AskNextStep();
   }
