@@ -122,7 +122,8 @@ void RenderText(cairo_t* cr, const DrawOp& op) {
     char32_t u = DecodeChar(ch);
     // Half-width katakana show in the half-width cell as they are.
     Face face = Face::Gothic;
-    if (op.face == Face::Ell && u == U'l') {
+    bool ell = op.face == Face::Ell && u == U'l';
+    if (ell) {
       u = U'\u2113';
       face = Face::Serif;
     } else if (op.face == Face::Serif && FontCache::Get().SerifHas(u)) {
@@ -135,8 +136,9 @@ void RenderText(cairo_t* cr, const DrawOp& op) {
       // formulas) are set in cells whose top lies above the line of the Gothic
       // digits beside them: they stand on that line, below their cell, and
       // are drawn narrower than the cell so that they fit their advance.
+      // The script ell, as wide as a Roman letter, keeps the Gothic line.
       bool roman = op.face == Face::Serif && face == Face::Serif;
-      double hScale = roman ? op.h * kRomanWidth : op.h;
+      double hScale = roman || ell ? op.h * kRomanWidth : op.h;
       double baseline = roman ? kRomanBaseline : kBaseline;
       cairo_save(cr);
       cairo_translate(cr, x, op.y1);
@@ -146,7 +148,7 @@ void RenderText(cairo_t* cr, const DrawOp& op) {
       cairo_text_extents_t ext;
       cairo_text_extents(cr, utf8.c_str(), &ext);
       // Gothic glyphs fill their cell; others are centred in it.
-      double left = roman ? 0.0 : (unit - ext.x_advance) / 2.0;
+      double left = roman || ell ? 0.0 : (unit - ext.x_advance) / 2.0;
       cairo_move_to(cr, left, op.size * baseline);
       SetColour(cr, op.colour);
       cairo_show_text(cr, utf8.c_str());
