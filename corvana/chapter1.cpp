@@ -56,14 +56,6 @@ void Corvana::BeginQuickScreen(float wipeWidth, float firstY) {
   scr.SetDrawWidth(0, 5);
 }
 
-void Corvana::DrawTextAt(float x, float y, int colour, const Text& text) {
-  gTextColour = static_cast<float>(colour);
-  gPenX = x;
-  gPenY = y;
-  gPrintText = text;
-  DrawExpression();
-}
-
 void Corvana::FollowPen() {
   gLineEndX = gPenX;
   gLineY = gPenY;
@@ -118,8 +110,8 @@ void Corvana::RunSteps(std::span<const Step> steps) {
 // sign, a blank and the lower factor on row 2, the rule under both. The pen is
 // left at the end of the lower factor.
 void Corvana::DrawFactorColumn(float x, const Text& upper, const Text& lower) {
-  DrawTextAt(x + 54, gPointY(1), 0, upper);
-  DrawTextAt(x, gPointY(2), 0, Literal("* ") + lower);
+  DrawTextAt(*this, x + 54, gPointY(1), 0, upper);
+  DrawTextAt(*this, x, gPointY(2), 0, Literal("* ") + lower);
   scr.Line(x, gPointY(3), x + 108, gPointY(3), 0);
 }
 
@@ -154,7 +146,7 @@ void Corvana::DrawProductTable(int lowerOffset, bool keyBeforeEachProduct) {
   for (int k = 1; k <= 7; ++k) DrawFactorColumn(gPointX(k), gTermText2(k), gTermText2(k + lowerOffset));
   for (int k = 1; k <= 7; ++k) {
     if (keyBeforeEachProduct) WaitForKey();
-    DrawTextAt(gPointX(k), gPointY(3), 3, gTermText(k));
+    DrawTextAt(*this, gPointX(k), gPointY(3), 3, gTermText(k));
   }
 }
 

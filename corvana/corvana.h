@@ -109,7 +109,6 @@ class Corvana : public Lesson {
   void RunSteps(std::span<const Step> steps);
   void BeginQuickScreen(float wipeWidth, float firstY);
   void AskDigitOneToNine(const char* placeName);
-  void DrawTextAt(float x, float y, int colour, const Text& text);
   void FollowPen();
   void DrawFactorColumn(float x, const Text& upper, const Text& lower);
   void PadThreeDigitProducts();
