@@ -1,16 +1,119 @@
 // Corvana: the program's state and its lessons.
 #pragma once
 
+#include <array>
+#include <span>
+
 #include "common/figures/figures.h"
+#include "common/frame/screens.h"
 
 namespace lesson {
 
 extern const ProgramSettings kCorvanaSettings;
 
+// One step of a quick-calculation screen: a shared text piece, or one of the
+// things only these screens do (headings at the left margin, lines placed
+// under a table, a column of equals signs, boxed blanks whose place is kept
+// so that the answer is later drawn into the same cell).
+struct Step {
+  enum class Kind : uint8_t {
+    kPiece,        // a shared piece, run by DrawPieces
+    kHeading,      // text at (gCorvanaHeadingX, gLineY + dy)
+    kUnderTable,   // text at (gCorvanaHeadingX, gPointY(3) + dy)
+    kColumnStart,  // text that continues the line; its start x becomes the equals column
+    kAtColumn,     // text at (equals column, gLineY + dy)
+    kBox,          // boxed cell at (gLineEndX + dx, gLineY), place kept in slot
+    kBoxAgain,     // boxed cell redrawn at the place kept in slot
+  };
+  Kind kind = Kind::kPiece;
+  Piece piece{};
+  float dx = 0, dy = 0;
+  int colour = 0;  // text colour (of the text inside a box too)
+  const char* text = nullptr;
+  int slot = 0;       // boxes: where the place is kept (gNumListA/B)
+  float width = 0;    // boxes: cell width
+  int border = 0;     // boxes: border colour
+
+  constexpr Step(Piece p) : piece(p) {}  // NOLINT: tables mix pieces and steps
+  constexpr Step(Kind k, float dx_, float dy_, int colour_, const char* text_, int slot_ = 0, float width_ = 0,
+                 int border_ = 0)
+      : kind(k), dx(dx_), dy(dy_), colour(colour_), text(text_), slot(slot_), width(width_), border(border_) {}
+};
+
+constexpr Step Heading(float dy, int colour, const char* text) { return {Step::Kind::kHeading, 0, dy, colour, text}; }
+constexpr Step UnderTable(float dy, int colour, const char* text) {
+  return {Step::Kind::kUnderTable, 0, dy, colour, text};
+}
+constexpr Step ColumnStart(int colour, const char* text) { return {Step::Kind::kColumnStart, 0, 0, colour, text}; }
+constexpr Step AtColumn(float dy, int colour, const char* text) {
+  return {Step::Kind::kAtColumn, 0, dy, colour, text};
+}
+// A boxed cell `gap` units after the line's end; the line continues after it.
+constexpr Step Box(int slot, float gap, float width, int border, int colour, const char* text) {
+  return {Step::Kind::kBox, gap, 0, colour, text, slot, width, border};
+}
+// The same cell drawn again with the answer; the line position stays.
+constexpr Step BoxAgain(int slot, float width, int border, int colour, const char* text) {
+  return {Step::Kind::kBoxAgain, 0, 0, colour, text, slot, width, border};
+}
+
+// The conjecture of a quick method, shared by items 1 and 4: the last two
+// digits go in blank ① (its width and answer differ), the digits from the
+// hundreds up in blank ②; the answers come one key at a time, then the
+// invitation to prove, which needs two key presses.
+constexpr std::array<Step, 15> TwoBlankConjecture(float firstWidth, const char* firstAnswer) {
+  return {{
+      NextLine(55, 0, "・下2けたが"),
+      Box(1, 10, firstWidth, 2, 5, "①"),
+      Continue(0, "になる。", 10),
+      NextLine(50, 0, "・百以上の位が、"),
+      NextLine(55, 0, "　"),
+      Box(2, 10, 720, 2, 5, "②"),
+      NextLine(55, 0, "　になる。"),
+      Wait(),
+      BoxAgain(1, firstWidth, 2, 5, firstAnswer),
+      Wait(),
+      BoxAgain(2, 720, 2, 5, "十の位の数とその数に1を加えた数の積"),
+      Wait(),
+      Heading(50, 7, "文字を使って証明しよう。"),
+      Wait(),
+      Wait(),
+  }};
+}
+
 class Corvana : public Lesson {
  public:
   explicit Corvana(plat::Screen& screen) : Lesson(screen, kCorvanaSettings) {}
-  void ShowMainMenu() override;
+  void ShowMainMenu() override { CorvanaShowMainMenu(); }
+
+  // Main menu: runs until its end item ends the program.
+  void CorvanaShowMainMenu();
+
+  // Chapter 1, quick calculation.
+  void StartQuickCalculationChapter();
+  void ShowQuickCalculationGoal();
+  void ShowQuickCalculationMenu();
+  void CorvanaAskDigit();
+  void ShowSquaresEndingInFive();
+  void ShowSquaresOtherOnesDigit();
+  void ExplainQuickSquaringLimit();
+  void ShowOnesSumToTenProducts();
+
+  // The number chosen on the current chapter's sub-menu.
+  float gCorvanaSubMenuChoice = 0;
+  // The x of a lesson screen's headings.
+  float gCorvanaHeadingX = 0;
+
+ private:
+  // Chapter 1 helpers.
+  void RunSteps(std::span<const Step> steps);
+  void BeginQuickScreen(float wipeWidth, float firstY);
+  void AskDigitOneToNine(const char* placeName);
+  void FollowPen();
+  void DrawFactorColumn(float x, const Text& upper, const Text& lower);
+  void PadThreeDigitProducts();
+  void DrawProductTable(int lowerOffset, bool keyBeforeEachProduct);
+  void FillSquares(float step, float offset);
 };
 
 }  // namespace lesson

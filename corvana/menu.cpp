@@ -2,14 +2,33 @@
 
 namespace lesson {
 
-void Corvana::ShowMainMenu() {
-  // Until the menu exists: the title, then wait until the window is closed.
-  scr.Symbol(16, 16, gTitle, 2, 2, static_cast<int>(gTextColour));
+// The main menu: the board with the nine chapters and the end line; a chapter
+// entry returns when its sub-menu's end item is chosen, and the menu is drawn
+// again.
+void Corvana::CorvanaShowMainMenu() {
+  static constexpr MenuLine kLines[] = {
+      {"1　速算のしくみ", 44, 120, 13},  {"2　数の計算", 44, 180, 15}, {"3　式の値", 44, 240, 13},
+      {"4　数の表し方", 44, 300, 15},  {"5　奇数の性質", 44, 360, 13}, {"6　偶数の性質", 44, 420, 15},
+      {"7　図形の性質の証明", 44, 480, 13},  {"8　P38(章の問題A)", 44, 540, 15}, {" 9　P39(章の問題B)", 660, 120, 13},
+      {"10 終了", 660, 180, 15},
+  };
+  // Chapter entries by menu number; chapters still to come lead straight back.
+  static constexpr void (Corvana::*kChapters[])() = {
+      &Corvana::StartQuickCalculationChapter,  // 1
+      nullptr,                                 // 2 StartNumberCalculationChapter
+      nullptr,                                 // 3 StartExpressionValueChapter
+      nullptr,                                 // 4 StartRepresentingNumbersChapter
+      nullptr,                                 // 5 StartOddNumbersChapter
+      nullptr,                                 // 6 StartEvenNumbersChapter
+      nullptr,                                 // 7 StartFigureProofsChapter
+      nullptr,                                 // 8 StartProblemsAChapter
+      nullptr,                                 // 9 StartProblemsBChapter
+  };
+  constexpr int kEndNumber = 10;
+  constexpr int kChapterCount = static_cast<int>(std::size(kChapters));
   for (;;) {
-    while (!scr.Inkey().empty()) {
-    }
-    scr.KeyWaitStarts();
-    scr.WaitForInput(3600);
+    int selector = MainMenuChoice(*this, kLines, kEndNumber, kChapterCount);
+    if (auto entry = kChapters[selector - 1]) (this->*entry)();
   }
 }
 

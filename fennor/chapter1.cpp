@@ -85,7 +85,7 @@ void Fennor::ShowFormula1Task() {
     PutPlusSigns();
 
     DrawPieces(*this, {LineStart(44, 18), lesson::Wipe(0, 0, 1320, 1300), At(44, 18, 0, "問　①,②を求めなさい。")});
-    DrawLine(gLineStartX + 44, gLineY + 80, 0, " (x" + gTermText(1) + ")(x" + gTermText(2) + ")");
+    DrawTextLine(*this, gLineStartX + 44, gLineY + 80, 0, " (x" + gTermText(1) + ")(x" + gTermText(2) + ")");
     DrawPieces(*this, {NextLine(80, 0, "=x^2", 44)});
     // =x^2 [①] x [②]
     PlaceTaskBox(1, SJ("①"));

@@ -21,18 +21,8 @@ void CallForFormulaCase(Fennor& f, const Builder (&list)[N]) {
 
 }  // namespace
 
-void Fennor::DrawLine(float x, float y, int colour, const Text& text) {
-  gTextColour = static_cast<float>(colour);
-  gPenX = x;
-  gPenY = y;
-  gPrintText = text;
-  DrawExpression();
-  gLineEndX = gPenX;
-  gLineY = gPenY;
-}
-
 void Fennor::PlaceFormulaLine(int colour, const Text& text) {
-  DrawLine(gLineStartX + 44, gLineY + 80, colour, text);
+  DrawTextLine(*this, gLineStartX + 44, gLineY + 80, colour, text);
 }
 
 void Fennor::ShowBinomialProductProblem() {
@@ -111,7 +101,7 @@ void Fennor::RunFormula1Example1() {
     StripBlanks();
     gFennorFormulaCaseText = gWorkText;
     WaitForKey();
-    DrawLine(gLineStartX + 132, gLineY + 80, 3, SJ("公式") + gFennorFormulaCaseText + SJ("を使う"));
+    DrawTextLine(*this, gLineStartX + 132, gLineY + 80, 3, SJ("公式") + gFennorFormulaCaseText + SJ("を使う"));
     WaitForKey();
     ShowFormulaCaseExpansion();
     AskNextStep();

@@ -55,8 +55,6 @@ class Fennor : public AreaFigures {
   // (gLineStartX + 44, gLineY + 80), the text typeset, the line following
   // the pen.
   void PlaceFormulaLine(int colour, const Text& text);
-  // A text at the pen, the lesson line following the pen afterwards.
-  void DrawLine(float x, float y, int colour, const Text& text);
   // Box 1 (the sum) or 2 (the product) of the task's expansion line, 120 by
   // 50, at its corner kept in gPointX/gPointY(box).
   void DrawTaskBox(int box, const Text& label);

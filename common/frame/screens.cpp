@@ -14,12 +14,16 @@ const Text& Literal(const char* utf8) {
   return it->second;
 }
 
-void DrawTextLine(Frame& f, float x, float y, int colour, const Text& text) {
+void DrawTextAt(Frame& f, float x, float y, int colour, const Text& text) {
   f.gTextColour = static_cast<float>(colour);
   f.gPenX = x;
   f.gPenY = y;
   f.gPrintText = text;
   f.DrawExpression();
+}
+
+void DrawTextLine(Frame& f, float x, float y, int colour, const Text& text) {
+  DrawTextAt(f, x, y, colour, text);
   f.gLineEndX = f.gPenX;
   f.gLineY = f.gPenY;
 }

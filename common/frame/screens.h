@@ -73,7 +73,9 @@ inline void DrawPieces(Frame& f, std::initializer_list<Piece> pieces) {
 }
 
 // A text built at run time (CP932), typeset at (x, y) in the colour; the
-// lesson line follows the pen, as after a text piece.
+// lesson line stays where it was.
+void DrawTextAt(Frame& f, float x, float y, int colour, const Text& text);
+// The same, and the lesson line follows the pen, as after a text piece.
 void DrawTextLine(Frame& f, float x, float y, int colour, const Text& text);
 
 // A text literal in CP932, converted once per literal.
