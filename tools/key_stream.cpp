@@ -105,7 +105,7 @@ bool AddMove(Rng& rng, Keys& keys, bool longRun) {
       Type(keys, "\r");
       break;
     case Move::kTwoDigits:  // often the end item of the menu
-      Type(keys, std::to_string(10 + rng.Below(10)) + "\r");
+      Type(keys, std::to_string(rng.Below(2) ? 10 : 11 + rng.Below(9)) + "\r");
       break;
     case Move::kClose:
       keys.emplace_back(std::nullopt);
