@@ -1,7 +1,6 @@
 #include "tests/soak_driver.h"
 
 #include <cairo.h>
-#include <fcntl.h>
 #include <malloc.h>
 #include <pthread.h>
 #include <signal.h>
@@ -11,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
@@ -20,7 +20,6 @@
 #include <ostream>
 #include <sstream>
 #include <thread>
-#include <cmath>
 
 #include "platform/app.h"
 #include "tools/programs.h"

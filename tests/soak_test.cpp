@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>
@@ -113,6 +114,12 @@ TEST(SoakDriverDeathTest, AbortsOnAHangWithTheSeed) {
   }));
   o.hangCpuSeconds = 0.3;
   EXPECT_DEATH(soak::Run(o), "hang \\(0 s of CPU without taking a key\\) during breaking \\(seed 11, run");
+}
+
+TEST(SoakDriverDeathTest, ACrashPrintsTheSeedAndTheKeys) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  soak::Options o = Breaking(BreaksOn("8", [](plat::Screen&) { std::raise(SIGSEGV); }));
+  EXPECT_DEATH(soak::Run(o), "soak: (fatal signal|sanitizer report) during breaking \\(seed 11, run [0-9]+, time");
 }
 
 TEST(SoakDriver, ReportsResidentMemoryThatKeepsGrowing) {
