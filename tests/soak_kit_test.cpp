@@ -126,5 +126,33 @@ TEST(Soak, SharedKitLessonNeverBreaks) {
   EXPECT_GT(r.runsEnded, 0);
 }
 
+// A lesson whose menu divides by zero when 7 is typed: the frame's own error
+// trap shows the error screen, and the soak reports it with the keys.
+class FaultyLesson : public Lesson {
+ public:
+  explicit FaultyLesson(plat::Screen& screen) : Lesson(screen, kKitSettings) {}
+  void ShowMainMenu() override {
+    for (;;) {
+      AskMenuNumber();
+      if (gInputValue == 7) gInputValue = plat::Div(1, gInputValue - 7);
+    }
+  }
+};
+
+TEST(Soak, CatchesTheFramesErrorScreen) {
+  soak::Options o;
+  o.program = "faulty";
+  o.programFn = [](plat::Screen& screen) {
+    FaultyLesson lesson(screen);
+    lesson.ProgramMain();
+  };
+  o.keys = 20000;
+  o.seed = 5;
+  soak::Result r = soak::Run(o);
+  ASSERT_FALSE(r.ok);
+  EXPECT_NE(r.failure.find(", 11エラーが発生しました。"), std::string::npos) << r.failure;
+  EXPECT_NE(r.failure.find("--keys \"7 Enter\""), std::string::npos) << r.failure;
+}
+
 }  // namespace
 }  // namespace lesson
