@@ -108,16 +108,22 @@ class KitLesson : public Lesson {
   float choice_ = 0;
 };
 
-TEST(Soak, SharedKitLessonNeverBreaks) {
+// The soak of a lesson class, 20,000 keys.
+template <class L>
+soak::Result SoakLesson(const char* name, uint64_t seed) {
   soak::Options o;
-  o.program = "kit";
+  o.program = name;
   o.programFn = [](plat::Screen& screen) {
-    KitLesson lesson(screen);
+    L lesson(screen);
     lesson.ProgramMain();
   };
   o.keys = 20000;
-  o.seed = 99;
-  soak::Result r = soak::Run(o);
+  o.seed = seed;
+  return soak::Run(o);
+}
+
+TEST(Soak, SharedKitLessonNeverBreaks) {
+  soak::Result r = SoakLesson<KitLesson>("kit", 99);
   std::cout << "kit: " << r.keysTaken << " keys in " << r.runs << " runs (" << r.runsEnded << " ended by the menu), "
             << r.keyWaits << " waits for a key, ~" << r.distinctTexts << " different texts, " << r.cpuSeconds
             << " s CPU\n";
@@ -140,15 +146,7 @@ class FaultyLesson : public Lesson {
 };
 
 TEST(Soak, CatchesTheFramesErrorScreen) {
-  soak::Options o;
-  o.program = "faulty";
-  o.programFn = [](plat::Screen& screen) {
-    FaultyLesson lesson(screen);
-    lesson.ProgramMain();
-  };
-  o.keys = 20000;
-  o.seed = 5;
-  soak::Result r = soak::Run(o);
+  soak::Result r = SoakLesson<FaultyLesson>("faulty", 5);
   ASSERT_FALSE(r.ok);
   EXPECT_NE(r.failure.find(", 11エラーが発生しました。"), std::string::npos) << r.failure;
   EXPECT_NE(r.failure.find("--keys \"7 Enter\""), std::string::npos) << r.failure;
