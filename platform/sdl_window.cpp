@@ -77,20 +77,27 @@ class WindowBackend : public Backend {
 
   void Changed(const Canvas& canvas, const DrawOp* op) override {
     canvas_ = &canvas;
+    // The picture drops what an opaque shape hides. Where it did, the shape's
+    // area is drawn again from the picture: painted over, the antialiased rim
+    // of what lay beneath would stay as a faint ring (the blinking dot would
+    // leave a circle round every typed digit).
+    bool dropped = canvas.ops().size() != shownOps_ + 1;
+    shownOps_ = canvas.ops().size();
     if (!op) {
       RenderAll();
-    } else if (op->kind == DrawOp::Kind::Fill || (op->kind == DrawOp::Kind::Circle && op->fill >= 0)) {
-      // What an opaque shape covers is drawn again from the picture, which
-      // has dropped what the shape hides: painted over, the antialiased rim
-      // of what lay beneath would stay as a faint ring (the blinking dot
-      // would leave a circle round every typed digit).
-      RenderRegion(*op);
+    } else if (dropped && op->kind == DrawOp::Kind::Circle) {
+      RenderArea(op->left, op->top, op->right, op->bottom);
+    } else if (dropped && op->kind == DrawOp::Kind::Fill) {
+      // A filled box's inside is plainly painted over; only the strips along
+      // its edges are drawn again.
+      RenderOpAt(*op);
+      float m = static_cast<float>(op->width) + 2;
+      RenderArea(op->left, op->top, op->right, op->top + m);
+      RenderArea(op->left, op->bottom - m, op->right, op->bottom);
+      RenderArea(op->left, op->top, op->left + m, op->bottom);
+      RenderArea(op->right - m, op->top, op->right, op->bottom);
     } else {
-      cairo_save(cr_);
-      Transform();
-      Canvas::RenderOp(cr_, *op);
-      cairo_restore(cr_);
-      MarkDirty(*op);
+      RenderOpAt(*op);
     }
     // Serve the window between statements, so that it repaints and can be
     // closed during long drawing.
@@ -181,12 +188,20 @@ class WindowBackend : public Backend {
     cairo_clip(cr_);
   }
 
-  // The whole pixels an operation's bounds touch, inside the window.
-  SDL_Rect PixelBounds(const DrawOp& op) {
+  // Adds one operation to the raster.
+  void RenderOpAt(const DrawOp& op) {
+    cairo_save(cr_);
+    Transform();
+    Canvas::RenderOp(cr_, op);
+    cairo_restore(cr_);
+    AddDirty(PixelBounds(op.left, op.top, op.right, op.bottom));
+  }
+
+  // The whole pixels a rectangle of the page touches, inside the window.
+  SDL_Rect PixelBounds(double x1, double y1, double x2, double y2) {
     cairo_save(cr_);
     cairo_identity_matrix(cr_);
     Transform(false);
-    double x1 = op.left, y1 = op.top, x2 = op.right, y2 = op.bottom;
     cairo_user_to_device(cr_, &x1, &y1);
     cairo_user_to_device(cr_, &x2, &y2);
     cairo_restore(cr_);
@@ -195,9 +210,9 @@ class WindowBackend : public Backend {
     return {l, t, std::max(0, r - l), std::max(0, b - t)};
   }
 
-  // Draws the picture again inside the pixels of the operation's bounds.
-  void RenderRegion(const DrawOp& op) {
-    SDL_Rect px = PixelBounds(op);
+  // Draws the picture again inside the pixels of a rectangle of the page.
+  void RenderArea(float left, float top, float right, float bottom) {
+    SDL_Rect px = PixelBounds(left, top, right, bottom);
     if (px.w <= 0 || px.h <= 0) return;
     cairo_save(cr_);
     cairo_rectangle(cr_, px.x, px.y, px.w, px.h);  // whole pixels: no blended seam
@@ -207,7 +222,7 @@ class WindowBackend : public Backend {
     cairo_set_source_rgb(cr_, bg.r, bg.g, bg.b);
     cairo_paint(cr_);
     for (const DrawOp& o : canvas_->ops())
-      if (o.right >= op.left && o.left <= op.right && o.bottom >= op.top && o.top <= op.bottom) Canvas::RenderOp(cr_, o);
+      if (o.right >= left && o.left <= right && o.bottom >= top && o.top <= bottom) Canvas::RenderOp(cr_, o);
     cairo_restore(cr_);
     AddDirty(px);
   }
@@ -228,7 +243,6 @@ class WindowBackend : public Backend {
     MarkAllDirty();
   }
 
-  void MarkDirty(const DrawOp& op) { AddDirty(PixelBounds(op)); }
   void MarkAllDirty() { AddDirty({0, 0, width_, height_}); }
   void AddDirty(const SDL_Rect& r) {
     if (r.w <= 0 || r.h <= 0) return;
@@ -258,6 +272,7 @@ class WindowBackend : public Backend {
   cairo_t* cr_ = nullptr;
   int width_ = 0, height_ = 0;
   const Canvas* canvas_ = nullptr;
+  size_t shownOps_ = 0;  // operations in the picture when it last changed
   std::deque<Text> keys_;
   bool closed_ = false;
   SDL_Rect dirty_{0, 0, 0, 0};  // pixels not yet copied to the window
