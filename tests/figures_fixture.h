@@ -15,10 +15,7 @@ namespace figures_test {
 using Kind = plat::DrawOp::Kind;
 using lesson::Lesson;
 
-struct TestLesson : lesson::Lesson {
-  using Lesson::Lesson;
-  void ShowMainMenu() override {}
-};
+using testing_support::TestLesson;
 
 class FigureTest : public ::testing::Test {
  protected:

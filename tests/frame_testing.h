@@ -27,13 +27,7 @@ inline const lesson::ProgramSettings kSettingsWithoutPairs = {
     .hasDivisorPairs = false,
 };
 
-struct TestLesson : lesson::Lesson {
-  using lesson::Lesson::Lesson;
-  std::function<void(TestLesson&)> menu;
-  void ShowMainMenu() override {
-    if (menu) menu(*this);
-  }
-};
+using testing_support::TestLesson;
 
 // Counts the waits for the pupil.
 class CountingBackend : public plat::HeadlessBackend {

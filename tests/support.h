@@ -4,15 +4,27 @@
 
 #include <cairo.h>
 
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "common/figures/figures.h"
 #include "platform/app.h"
 #include "platform/screen.h"
 
 namespace testing_support {
+
+// A lesson program for driving the common library: its main menu is whatever
+// the test hands it (nothing by default).
+struct TestLesson : lesson::Lesson {
+  using lesson::Lesson::Lesson;
+  std::function<void(TestLesson&)> menu;
+  void ShowMainMenu() override {
+    if (menu) menu(*this);
+  }
+};
 
 // A screen on the headless backend with a trace, for driving library code.
 class TestScreen {

@@ -24,10 +24,7 @@ inline const lesson::ProgramSettings kDellmirLike = {
     .hasDivisorPairs = false,
 };
 
-struct TestLesson : lesson::Lesson {
-  using lesson::Lesson::Lesson;
-  void ShowMainMenu() override {}
-};
+using testing_support::TestLesson;
 
 // A lesson in the state the start-up leaves: Gothic 16, pen width 3, text
 // colour 4.
