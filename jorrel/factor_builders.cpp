@@ -17,7 +17,8 @@ template <size_t N>
 void CallForFormulaType(Jorrel& j, const Builder (&list)[N]) {
   int type = plat::CInt(j.gJorrelFormulaType);
   if (type < 1 || type > static_cast<int>(N)) plat::RaiseFault(plat::kFaultIndexOutOfRange);
-  (j.*list[type - 1])();
+  Builder builder = list[type - 1];
+  (j.*builder)();
 }
 
 }  // namespace
