@@ -119,6 +119,22 @@ class Corvana : public Lesson {
   void RunNumberCalculationExercises();
   void ShowNumberCalculationQ1Answers();
 
+  // Chapter 3, values of expressions.
+  void StartExpressionValueChapter();
+  void ShowExpressionValueGoal();
+  void ShowExpressionValueMenu();
+  void RunExpressionValueReview();
+  void StartReviewTwo();
+  void FinishReviewTwo();
+  void ShowExpressionValueTask1();
+  void ShowExpressionValueTask2();
+  void ShowExpressionValueQ2Answers();
+  // One problem of review 2 from its numbers A to F (gTermValue2(1),
+  // gTermValue(2), (3), gTermValue2(4), gTermValue(5), (6)), X and Y
+  // (gTermValue2(5), (6)): its texts, then its rows with their key waits.
+  void MakeReviewTwoTexts();
+  void ShowReviewTwoScreens();
+
   // The number chosen on the current chapter's sub-menu.
   float gCorvanaSubMenuChoice = 0;
   // The x of a lesson screen's headings.
@@ -147,6 +163,19 @@ class Corvana : public Lesson {
   std::vector<Text> PoseSquareOfSum();
   std::vector<Text> PoseSumTimesDifference();
   void RunExerciseKind(const char* label, bool wholeWidth, std::vector<Text> (Corvana::*pose)());
+
+  // Chapter 3 helpers.
+  void DrawNextLine(float dx, float dy, int colour, const Text& text);
+  void DrawOnLine(int colour, const Text& text);
+  void RunValueSection(const char* heading, float headingX, int slot, float lineStartX, void (Corvana::*pose)(),
+                       void (Corvana::*show)());
+  void MakeReviewOneProblem();
+  void ShowReviewOneScreens();
+  void MakeReviewTwoProblem();
+  void MakeTaskOneProblem();
+  void ShowTaskOneScreens();
+  void MakeTaskTwoProblem();
+  void ShowTaskTwoScreens();
 };
 
 }  // namespace lesson

@@ -16,7 +16,7 @@ void Corvana::CorvanaShowMainMenu() {
   static constexpr void (Corvana::*kChapters[])() = {
       &Corvana::StartQuickCalculationChapter,   // 1
       &Corvana::StartNumberCalculationChapter,  // 2
-      nullptr,                                  // 3 StartExpressionValueChapter
+      &Corvana::StartExpressionValueChapter,    // 3
       nullptr,                                  // 4 StartRepresentingNumbersChapter
       nullptr,                                  // 5 StartOddNumbersChapter
       nullptr,                                  // 6 StartEvenNumbersChapter

@@ -4,93 +4,24 @@
 // recomputed from the problem over many problems and start-up seeds.
 #include <gtest/gtest.h>
 
-#include <regex>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "tests/corvana_rows.h"
-#include "tests/support.h"
+#include "tests/corvana_screens.h"
 
 namespace {
 
-using corvana_rows::CountLines;
 using corvana_rows::kBoard;
 using corvana_rows::kKeyWait;
 using corvana_rows::kStepPrompt;
+using corvana_rows::Numbers;
+using corvana_rows::Piece;
+using corvana_rows::Repeat;
 using corvana_rows::Row;
-using corvana_rows::Unblanked;
+using corvana_rows::Seen;
 
 // The item line as plain text prints it: its digits full-width.
 const char kItemLine[] = "①導入②例１③練習④問１⑤終了";
-
-std::string Repeat(const std::string& keys, int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += keys + " ";
-  return out;
-}
-
-struct Seen {
-  testing_support::Replay replay;
-  std::vector<Row> rows;
-
-  explicit Seen(const std::string& keys, const std::string& time = "10:20:30")
-      : replay(testing_support::RunReplay("corvana", keys, time)), rows(corvana_rows::ReadRows(replay.lines)) {}
-
-  // Index of the first row at or after `from` whose text is `text`, or -1.
-  int Index(const std::string& text, size_t from = 0) const {
-    std::string want = Unblanked(text);
-    for (size_t i = from; i < rows.size(); ++i)
-      if (rows[i].text == want) return static_cast<int>(i);
-    return -1;
-  }
-  int Count(const std::string& text) const {
-    int n = 0;
-    for (int i = Index(text); i >= 0; i = Index(text, static_cast<size_t>(i) + 1)) ++n;
-    return n;
-  }
-  int Lines(const std::string& prefix, int from = 0, int to = 1 << 30) const {
-    return CountLines(replay.lines, prefix, from, to);
-  }
-  // The next row after row i that the lesson drew: the prompts and the typed
-  // digits on the bottom band are passed over, the item line is not.
-  size_t Next(size_t i) const {
-    for (++i; i < rows.size(); ++i)
-      if (rows[i].y < 640 || rows[i].text == kItemLine) break;
-    return i;
-  }
-};
-
-// A piece of a fixed screen: its text, where the pen stood, its colour and
-// the key waits that follow it.
-struct Piece {
-  const char* text;
-  float x, y;
-  int colour;
-  int waits;
-};
-
-// The pieces, in order, each a row of its own, with their key waits; after
-// the last one the item line follows.
-void ExpectPieces(const Seen& r, const std::vector<Piece>& pieces) {
-  int first = r.Index(pieces.front().text);
-  ASSERT_GE(first, 0) << pieces.front().text;
-  size_t at = static_cast<size_t>(first);
-  for (size_t k = 0; k < pieces.size(); ++k, at = r.Next(at)) {
-    ASSERT_LT(r.Next(at), r.rows.size());
-    const Piece& p = pieces[k];
-    const Row& row = r.rows[at];
-    EXPECT_EQ(row.text, Unblanked(p.text)) << k;
-    EXPECT_EQ(row.PenX(), p.x) << p.text;
-    EXPECT_EQ(row.y, p.y) << p.text;
-    EXPECT_EQ(row.colour, p.colour) << p.text;
-    const Row& next = r.rows[r.Next(at)];
-    if (k + 1 == pieces.size()) {
-      EXPECT_EQ(next.text, kItemLine);
-    }
-    EXPECT_EQ(r.Lines(kKeyWait, row.end, next.line), p.waits) << p.text;
-  }
-}
 
 // ------------------------------------------------------------ chapter frame
 
@@ -115,14 +46,9 @@ TEST(CorvanaNumberChapter, GoalSubMenuAndItsRangeTest) {
   EXPECT_EQ(r.Lines(kKeyWait), 0);
   EXPECT_EQ(r.Count(kItemLine), 4);
   // The refused numbers touch nothing above the bottom band.
-  int board = r.replay.Find("key \"5\"", line.end);
-  ASSERT_GT(board, 0);
-  for (int i = line.end; i < board; ++i) {
-    const std::string& l = r.replay.lines[static_cast<size_t>(i)];
-    if (l.rfind("fill ", 0) == 0) {
-      EXPECT_GE(corvana_rows::Field(l, "y1"), 630) << l;
-    }
-  }
+  int five = r.replay.Find("key \"5\"", line.end);
+  ASSERT_GT(five, 0);
+  r.ExpectNoWipeAbove(line.end, five);
   EXPECT_EQ(r.Lines(kBoard), 2);  // 5 went back to the main menu
 }
 
@@ -137,14 +63,9 @@ TEST(CorvanaNumberChapter, ItemsComeBackToTheItemLineOverTheirLastScreen) {
   int last = r.Index("=2491");
   ASSERT_GE(last, 0);
   EXPECT_EQ(r.rows[static_cast<size_t>(last) + 1].text, kItemLine);
-  int board = r.replay.Find("key \"5\"", r.rows[last].end);
-  ASSERT_GT(board, 0);
-  for (int i = r.rows[last].end; i < board; ++i) {
-    const std::string& l = r.replay.lines[static_cast<size_t>(i)];
-    if (l.rfind("fill ", 0) == 0) {
-      EXPECT_GE(corvana_rows::Field(l, "y1"), 630) << l;
-    }
-  }
+  int five = r.replay.Find("key \"5\"", r.rows[last].end);
+  ASSERT_GT(five, 0);
+  r.ExpectNoWipeAbove(r.rows[last].end, five);
 }
 
 // ---------------------------------------------------------- fixed screens
@@ -184,7 +105,7 @@ TEST(CorvanaNumberExample1, ThreeScreensPieceByPieceWithTwentyThreeKeys) {
                       {"=20^2-1^2", 179, 450, 0, 1},
                       {"=400-1", 179, 520, 0, 1},
                       {"=399", 179, 590, 0, 0},
-                  });
+                  }, kItemLine);
 }
 
 TEST(CorvanaNumberQ1Answers, ThreeAnswersInTwoColumnsWithThreeKeys) {
@@ -211,33 +132,12 @@ TEST(CorvanaNumberQ1Answers, ThreeAnswersInTwoColumnsWithThreeKeys) {
                       {"=50^2-3^2", 748, 230, 0, 0},
                       {"=2500-9", 748, 290, 0, 0},
                       {"=2491", 748, 350, 5, 0},
-                  });
+                  }, kItemLine);
 }
 
 // --------------------------------------------------------- random problems
 
 const char* const kTimes[] = {"00:00:00", "10:20:30", "23:59:59", "07:45:12"};
-
-std::vector<int> Numbers(const std::string& text, const char* pattern) {
-  std::smatch m;
-  if (!std::regex_match(text, m, std::regex(pattern))) return {};
-  std::vector<int> out;
-  for (size_t i = 1; i < m.size(); ++i) out.push_back(std::stoi(m[i].str()));
-  return out;
-}
-
-// The rows that follow each label "(k)" in colour 3 at (x, y).
-std::vector<std::vector<Row>> Problems(const Seen& r, const char* label, float x, float y, size_t rowsEach) {
-  std::vector<std::vector<Row>> out;
-  for (size_t i = 0; i < r.rows.size(); ++i) {
-    const Row& l = r.rows[i];
-    if (l.text != label || l.colour != 3 || l.x != x || l.y != y) continue;
-    std::vector<Row> rows;
-    for (size_t k = r.Next(i); rows.size() < rowsEach && k < r.rows.size(); k = r.Next(k)) rows.push_back(r.rows[k]);
-    if (rows.size() == rowsEach) out.push_back(rows);
-  }
-  return out;
-}
 
 TEST(CorvanaNumberIntro, EveryProblemAndResultIsRightOverManyProblems) {
   const int kPasses = 80;
@@ -256,7 +156,7 @@ TEST(CorvanaNumberIntro, EveryProblemAndResultIsRightOverManyProblems) {
     EXPECT_EQ(r.rows[heading].y, 30);
     EXPECT_EQ(r.rows[heading].colour, 3);
 
-    auto first = Problems(r, "(1)", 40, 100, 2);
+    auto first = r.After("(1)", 40, 100, 2);
     ASSERT_EQ(first.size(), kPasses + 1u) << time;
     int previous = 0;
     for (const auto& p : first) {
@@ -275,7 +175,7 @@ TEST(CorvanaNumberIntro, EveryProblemAndResultIsRightOverManyProblems) {
       EXPECT_NE(a, previous);
       previous = a;
     }
-    auto second = Problems(r, "(2)", 40, 200, 2);
+    auto second = r.After("(2)", 40, 200, 2);
     ASSERT_EQ(second.size(), kPasses + 1u) << time;
     previous = 0;
     for (const auto& p : second) {
@@ -314,14 +214,14 @@ TEST(CorvanaNumberExercises, EveryWorkingLineIsRightOverManyProblems) {
 
     // The working lines of each problem, their places and colours.
     auto rows = [&](const char* label, float x, float y, float lineX, size_t lines) {
-      auto problems = Problems(r, label, x, y, lines + 1);
+      auto problems = r.After(label, x, y, lines + 1);
       EXPECT_EQ(problems.size(), kPasses + 1u) << label << " " << time;
       for (const auto& p : problems) {
         EXPECT_EQ(p[0].x, lineX + 27);
         EXPECT_EQ(p[0].y, y);
         EXPECT_EQ(p[0].colour, 0);
         for (size_t k = 1; k <= lines; ++k) {
-          EXPECT_EQ(p[k].PenX(), lineX) << p[k].text;
+          EXPECT_EQ(p[k].penX, lineX) << p[k].text;
           EXPECT_EQ(p[k].y, y + 50 * static_cast<float>(k)) << p[k].text;
           EXPECT_EQ(p[k].colour, k == lines ? 5 : 0) << p[k].text;
         }

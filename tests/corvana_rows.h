@@ -1,8 +1,9 @@
 // Reading Corvana's replay traces as a pupil reads the screen: the glyphs of
 // one colour drawn one after the other on one line form a row, with raised
-// glyphs written "^2", the times sign "*", and the signs the typesetter draws
-// as strokes read back: a short level stroke is "-", crossed by an upright
-// one it is "+".
+// glyphs written "^2", the times sign "*", the italic letters (set higher, in
+// a face of their own) in their place, and the signs the typesetter draws as
+// strokes read back: a short level stroke is "-", crossed by an upright one it
+// is "+".
 #pragma once
 
 #include <cmath>
@@ -15,14 +16,12 @@
 namespace corvana_rows {
 
 struct Row {
-  float x = 0, y = 0;  // the first glyph's place
+  float x = 0, y = 0;  // the first glyph's place (an italic letter's: on the line)
   int colour = -1;
   std::string text;    // UTF-8, without blanks
   int line = -1;       // trace line of the first glyph
   int end = -1;        // trace line of the last glyph or stroke
-
-  // Where the pen stood: the typesetter draws "=" 4 units in.
-  float PenX() const { return text.rfind("=", 0) == 0 ? x - 4 : x; }
+  float penX = 0;      // where the pen stood: "=" and italic letters are drawn 4 units in
 };
 
 inline float Field(const std::string& line, const char* name) {
@@ -35,44 +34,74 @@ inline std::vector<Row> ReadRows(const std::vector<std::string>& lines) {
   std::vector<Row> rows;
   bool open = false;
   float lastX = 0, levelX1 = 0, levelX2 = 0;
+  // A sign drawn before any glyph of its row: it opens the row of the glyph
+  // that follows it.
+  struct Sign {
+    bool on = false;
+    std::string text;
+    float x1 = 0, y1 = 0;
+    int colour = -1, line = -1;
+  } sign;
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string& l = lines[i];
     if (l.rfind("text ", 0) == 0) {
       float x = Field(l, "x"), y = Field(l, "y");
+      bool italic = Field(l, "italic") == 1;
+      if (italic) y += 22;
       int colour = static_cast<int>(Field(l, "colour"));
       size_t q = l.find('"');
       std::string glyph = l.substr(q + 1, l.size() - q - 2);
       if (glyph == " " || glyph == "\u3000") continue;
       if (glyph == "×") glyph = "*";
       if (Field(l, "v") == 2) glyph = "^" + glyph;
-      if (!(open && rows.back().y == y && rows.back().colour == colour && x >= lastX && x - lastX <= 90)) {
-        rows.push_back({x, y, colour, "", static_cast<int>(i), static_cast<int>(i)});
+      if (sign.on && sign.colour == colour && sign.y1 > y && sign.y1 - y <= 40 && x > sign.x1 && x - sign.x1 <= 90) {
+        rows.push_back({sign.x1 - 4, y, colour, sign.text, sign.line, sign.line, sign.x1 - 4});
+        open = true;
+      } else if (!(open && rows.back().y == y && rows.back().colour == colour && x >= lastX && x - lastX <= 90)) {
+        rows.push_back({x, y, colour, "", static_cast<int>(i), static_cast<int>(i), italic || glyph == "=" ? x - 4 : x});
         open = true;
       }
+      sign.on = false;
       rows.back().text += glyph;
       rows.back().end = static_cast<int>(i);
       lastX = x;
       continue;
     }
-    if (l.rfind("line ", 0) == 0 && open) {
+    if (l.rfind("line ", 0) == 0) {
       float x1 = Field(l, "x1"), y1 = Field(l, "y1"), x2 = Field(l, "x2"), y2 = Field(l, "y2");
-      Row& r = rows.back();
-      bool inRow = static_cast<int>(Field(l, "colour")) == r.colour && y1 > r.y && y1 <= r.y + 40;
-      if (inRow && y1 == y2 && x2 - x1 < 30) {
-        r.text += "-";
-        r.end = static_cast<int>(i);
+      int colour = static_cast<int>(Field(l, "colour"));
+      bool level = y1 == y2 && x2 - x1 < 30, upright = x1 == x2 && y2 - y1 < 30;
+      if (open) {
+        Row& r = rows.back();
+        bool inRow = colour == r.colour && y1 > r.y && y1 <= r.y + 40;
+        if (inRow && level) {
+          r.text += "-";
+          r.end = static_cast<int>(i);
+          levelX1 = x1;
+          levelX2 = x2;
+          lastX = x1;
+          continue;
+        }
+        if (inRow && upright && x1 > levelX1 && x1 < levelX2 && !r.text.empty() && r.text.back() == '-') {
+          r.text.back() = '+';
+          r.end = static_cast<int>(i);
+          continue;
+        }
+      }
+      open = false;
+      if (level) {
+        sign = {true, "-", x1, y1, colour, static_cast<int>(i)};
         levelX1 = x1;
         levelX2 = x2;
-        lastX = x1;
         continue;
       }
-      if (inRow && x1 == x2 && x1 > levelX1 && x1 < levelX2 && !r.text.empty() && r.text.back() == '-') {
-        r.text.back() = '+';
-        r.end = static_cast<int>(i);
+      if (upright && sign.on && colour == sign.colour && x1 > levelX1 && x1 < levelX2) {
+        sign.text = "+";
         continue;
       }
     }
     open = false;
+    sign.on = false;
   }
   return rows;
 }
