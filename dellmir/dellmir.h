@@ -78,6 +78,34 @@ class Dellmir : public Lesson {
   void ExplainSemicircleLengths();
   void CompareWithPointsCD();
 
+  // --- Chapter 2: polynomials times monomials ---
+  float gDellmirFigureTop = 0;   // the flower bed's top edge
+  float gDellmirFigureLeft = 0;  // the flower bed's left edge
+  float gDellmirSavedLineY = 0;  // the line of the area expression
+  // The signed first coefficient of the last random problem, never drawn
+  // twice in a row (program-wide; 0 at start).
+  float gDellmirPreviousFirstCoefficient = 0;
+  void ShowPolynomialByMonomialIntro();
+  void RunDistributiveExample1();
+  void ShowDistributiveQ1Answers();
+  void RunDistributiveExample2();
+  void ShowDistributiveQ2Answers();
+  // Example 1, kind 1, a x (b x + c y + d): the draws into gTermValue 1 to 7
+  // and 14, then one problem shown from them, up to its last product.
+  void DrawExample1Kind1();
+  void ShowExample1Kind1();
+  // gTermValue(slot) = INT(RND * count + lowest), then a coin of coinSides
+  // sides: every side but the highest negates it.
+  void DrawSignedTerm(int slot, float count, float lowest, float coinSides = 2);
+  // A first coefficient from ±1 to ±5 unlike the previous one, which it
+  // becomes.
+  void DrawFirstCoefficient(int slot);
+  // gTermText 1 to last as coefficients: 1 "+", -1 "-", 0 empty, others
+  // their digits with "+" before a positive one.
+  void MakeCoefficientTexts(int last);
+  // StripLeadingPlus on these gTermText slots.
+  void StripPlusOf(std::initializer_list<int> slots);
+
   // --- Additions to the typesetter and the term routines ---
   bool DellmirStrokeMarkRules() override;
   void SplitLeadingSign();
@@ -95,6 +123,8 @@ class Dellmir : public Lesson {
   // Figure points in grid units to screen units (see the figure items).
   void FigureToScreen(std::initializer_list<int> points, int radii);
   void DrawDisc(float x, float y, int colour);
+  // One row of flower-bed cells, or two rows of squares (see the intro).
+  void DrawFlowerBedCells(int rows, float height, int fill, const char* text);
   void WipeBox(float x1, float y1, float x2, float y2);
 };
 

@@ -108,7 +108,7 @@ TEST(DellmirMenu, ValueOfSixEndsTheProgramAtOnce) {
 }
 
 TEST(DellmirMenu, ChapterTwoShowsItsGoalOnTheWipedWorkArea) {
-  auto r = RunReplay("dellmir", "2 Enter Space 6 Enter");
+  auto r = RunReplay("dellmir", "2 Enter 6 Enter 6 Enter");
   EXPECT_EQ(r.exitCode, 0);
   int second = FindLine(r.lines, kPageWipe, FindLine(r.lines, kMenuBoard));
   ASSERT_GT(second, 0);
@@ -130,8 +130,14 @@ TEST(DellmirMenu, ChapterTwoShowsItsGoalOnTheWipedWorkArea) {
   EXPECT_EQ(two->text, "2 かっこのある計算をしよう。");
   EXPECT_EQ(two->x, 76);
   EXPECT_EQ(two->y - one->y, 65);
-  // After the goal and a key the main menu comes back.
-  EXPECT_EQ(KeyWaits(r.lines), 1);
+  // The chapter's item line follows the goal at once, on the bottom band;
+  // its end item brings the main menu back.
+  EXPECT_EQ(KeyWaits(r.lines), 0);
+  const TextRun* items = FindRun(runs, "①導入");
+  ASSERT_NE(items, nullptr);
+  EXPECT_GT(items->line, two->line);
+  EXPECT_EQ(items->x, 16);
+  EXPECT_EQ(items->y, 666);
   EXPECT_EQ(CountLines(r.lines, kMenuBoard), 2);
 }
 
