@@ -1,0 +1,173 @@
+// Fennor's lessons in tests: the program on the headless screen with
+// scripted keys, every expression it draws recorded with the number of keys
+// pressed before it, and helpers that type numbers and check texts in order.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "fennor/fennor.h"
+#include "tests/support.h"
+
+namespace fennor_testing {
+
+// One expression drawn: its text, the pen, the colour, and how many keys the
+// pupil had pressed when it was drawn.
+struct Drawn {
+  std::string text;
+  float x, y;
+  int colour;
+  int keys;
+};
+
+class CountingBackend : public plat::HeadlessBackend {
+ public:
+  using HeadlessBackend::HeadlessBackend;
+  int keys = 0;
+  bool PollKey(plat::Text& key) override {
+    bool got = HeadlessBackend::PollKey(key);
+    if (got) ++keys;
+    return got;
+  }
+};
+
+class RecordingFennor : public lesson::Fennor {
+ public:
+  RecordingFennor(plat::Screen& screen, const CountingBackend& backend) : Fennor(screen), backend_(backend) {}
+  std::vector<Drawn> drawn;
+  std::function<void(RecordingFennor&)> body;  // in place of the main menu
+  void ShowMainMenu() override {
+    if (body) {
+      body(*this);
+    } else {
+      Fennor::ShowMainMenu();
+    }
+  }
+  void DrawExpression() override {
+    // Text measured off the page (y 1800) is not drawn.
+    if (!gPrintText.empty() && gPenY < 1800)
+      drawn.push_back({plat::ToUtf8(gPrintText), gPenX, gPenY, static_cast<int>(gTextColour), backend_.keys});
+    Fennor::DrawExpression();
+  }
+
+ private:
+  const CountingBackend& backend_;
+};
+
+struct Session {
+  std::vector<Drawn> drawn;
+  std::vector<std::string> trace;
+  int exitCode = 0;
+  size_t keysLeft = 0;
+
+  int Count(const std::string& prefix) const {
+    int n = 0;
+    for (const auto& l : trace) n += l.rfind(prefix, 0) == 0;
+    return n;
+  }
+  int KeyWaits() const { return Count("fill x1=96 y1=657 x2=400 y2=693 border=13 fill=4"); }
+  int Boards() const { return Count("fill x1=22 y1=10 x2=1342 y2=610 border=15 fill=10"); }
+  bool Shows(const std::string& text) const {
+    for (const auto& d : drawn)
+      if (d.text == text) return true;
+    return false;
+  }
+  // The last expression of the chapter: the one before the main menu comes
+  // back.
+  const Drawn& LastBeforeMenu() const { return drawn[Find("＜Fennor　メニュー＞", 1) - 1]; }
+  // Index of the first expression at or after `from` with this text, or -1.
+  int Find(const std::string& text, size_t from = 0) const {
+    for (size_t i = from; i < drawn.size(); ++i)
+      if (drawn[i].text == text) return static_cast<int>(i);
+    return -1;
+  }
+};
+
+inline Session RunFennor(const std::string& keys, const std::string& time = "10:20:30",
+              std::function<void(RecordingFennor&)> body = nullptr) {
+  plat::HeadlessOptions o;
+  o.keys = plat::ParseKeyScript(keys);
+  o.timeOfDay = time;
+  CountingBackend backend(o);
+  plat::Screen screen(backend);
+  std::ostringstream trace;
+  screen.canvas().SetTrace(&trace);
+  RecordingFennor p(screen, backend);
+  p.body = std::move(body);
+  Session r;
+  r.exitCode = plat::RunProgram(screen, [&](plat::Screen&) { p.ProgramMain(); });
+  r.drawn = p.drawn;
+  r.trace = testing_support::SplitLines(trace.str());
+  r.keysLeft = backend.keysLeft();
+  return r;
+}
+
+// The keys that type a number and Enter.
+inline std::string Type(const std::string& number) {
+  std::string keys;
+  for (char c : number) keys += std::string(1, c) + " ";
+  return keys + "Enter ";
+}
+inline std::string Spaces(int n) {
+  std::string keys;
+  for (int i = 0; i < n; ++i) keys += "Space ";
+  return keys;
+}
+
+struct Expected {
+  std::string text;
+  float x, y;
+  int colour;
+};
+
+// The expected texts appear in this order (others may stand between them).
+inline void ExpectInOrder(const Session& run, const std::vector<Expected>& expected, size_t from = 0) {
+  size_t i = from;
+  for (const Expected& e : expected) {
+    while (i < run.drawn.size() && run.drawn[i].text != e.text) ++i;
+    ASSERT_LT(i, run.drawn.size()) << "missing: " << e.text;
+    EXPECT_EQ(run.drawn[i].x, e.x) << e.text;
+    EXPECT_EQ(run.drawn[i].y, e.y) << e.text;
+    EXPECT_EQ(run.drawn[i].colour, e.colour) << e.text;
+    ++i;
+  }
+}
+
+// A signed coefficient text as a number: "+" and "-" alone stand for 1 and -1.
+inline int Coefficient(const std::string& t) {
+  if (t == "+") return 1;
+  if (t == "-") return -1;
+  return std::stoi(t);
+}
+
+// Times of day whose seeds (hours + minutes + seconds) cover 0 to 141.
+inline std::vector<std::string> SeedTimes(int step) {
+  std::vector<std::string> times;
+  for (int seed = 0; seed <= 141; seed += step) {
+    int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, s);
+    times.push_back(buf);
+  }
+  return times;
+}
+
+inline const std::vector<Expected> kMenuLines = {
+    {"＜Fennor　メニュー＞", 264, 30, 15},
+    {"1　公式１", 44, 120, 13},
+    {"2　公式２、３", 44, 180, 15},
+    {"3　公式４", 44, 240, 13},
+    {"4　公式練習", 44, 300, 15},
+    {"5　置き換え(ax,by)", 44, 360, 13},
+    {"6　置き換え(a+b)", 44, 420, 15},
+    {"7　四則の混じった計算", 44, 480, 13},
+    {"8　P22(基本の問題)", 44, 540, 15},
+    {" 9　", 660, 120, 13},
+    {"10 終了", 660, 180, 15},
+};
+
+}  // namespace fennor_testing
