@@ -316,34 +316,66 @@ TEST(FennorChapter1, ExampleCardHeadingsAndClosingLine) {
   EXPECT_EQ(last.colour, 0);
 }
 
-TEST(FennorChapter1, BuildersJoinTheFormulaTermTexts) {
+TEST(FennorBuilders, BuildersJoinTheFormulaTermTexts) {
+  // The worked screens of the four formulas and the edge cases: bare signs
+  // for a middle coefficient 1 or -1, a bracketed negative second number,
+  // every letter.
   struct Case {
+    int formulaCase;
     const char* letter;
     std::vector<std::string> texts;  // term texts 1 to 6
     const char *problem, *formula, *result;
   };
   const Case cases[] = {
-      {"x", {"+3", "-5", "-2", "-15", "3", "(-5)"}, " (x+3)(x-5)", "=x^2+(3-5)x+3*(-5)", "=x^2-2x-15"},
-      {"y", {"-3", "+4", "+", "-12", "-3", "4"}, " (y-3)(y+4)", "=y^2+(-3+4)y-3*4", "=y^2+y-12"},
-      {"x", {"+3", "+5", "+8", "+15", "3", "5"}, " (x+3)(x+5)", "=x^2+(3+5)x+3*5", "=x^2+8x+15"},
-      {"y", {"-4", "-5", "-9", "+20", "-4", "(-5)"}, " (y-4)(y-5)", "=y^2+(-4-5)y-4*(-5)", "=y^2-9y+20"},
+      {1, "x", {"+3", "-5", "-2", "-15", "3", "(-5)"}, " (x+3)(x-5)", "=x^2+(3-5)x+3*(-5)", "=x^2-2x-15"},
+      {1, "y", {"-3", "+4", "+", "-12", "-3", "4"}, " (y-3)(y+4)", "=y^2+(-3+4)y-3*4", "=y^2+y-12"},
+      {1, "x", {"+3", "-2", "+", "-6", "3", "(-2)"}, " (x+3)(x-2)", "=x^2+(3-2)x+3*(-2)", "=x^2+x-6"},
+      {1, "x", {"-3", "+2", "-", "-6", "-3", "2"}, " (x-3)(x+2)", "=x^2+(-3+2)x-3*2", "=x^2-x-6"},
+      {1, "y", {"-4", "-5", "-9", "+20", "-4", "(-5)"}, " (y-4)(y-5)", "=y^2+(-4-5)y-4*(-5)", "=y^2-9y+20"},
+      {2, "a", {"+6", "", "+12", "+36", "6", ""}, " (a+6)^2", "=a^2+2*6*a+6^2", "=a^2+12a+36"},
+      {3, "b", {"-7", "", "-14", "+49", "7", ""}, " (b-7)^2", "=b^2-2*7*b+7^2", "=b^2-14b+49"},
+      {3, "x", {"-3", "", "-6", "+9", "3", ""}, " (x-3)^2", "=x^2-2*3*x+3^2", "=x^2-6x+9"},
+      {4, "x", {"+8", "-8", "", "-64", "8", ""}, " (x+8)(x-8)", "=x^2-8^2", "=x^2-64"},
   };
   for (const Case& c : cases) {
-    float lineY = 0;
+    SCOPED_TRACE(c.problem);
+    float lineY = 0, colour = 0;
     Session run = RunFennor("Space", "10:20:30", [&](RecordingFennor& f) {
       f.gFennorLetter = c.letter;
       for (int k = 1; k <= 6; ++k) f.gTermText(static_cast<float>(k)) = plat::FromUtf8(c.texts[k - 1]);
-      f.gFennorFormulaCase = 1;
+      f.gFennorFormulaCase = static_cast<float>(c.formulaCase);
       f.gLineStartX = 44;
       f.gLineY = 18;
       f.ShowFormulaCaseProblem();
       f.ShowFormulaCaseExpansion();
       lineY = f.gLineY;
+      colour = f.gTextColour;
     });
     ExpectInOrder(run, {{c.problem, 88, 98, 0}, {c.formula, 88, 178, 0}, {c.result, 88, 258, 5}});
     ASSERT_EQ(run.drawn.size(), 3u);
+    EXPECT_EQ(run.drawn[1].keys, 0);
     EXPECT_EQ(run.drawn[2].keys, 1);  // the result only after a key
     EXPECT_EQ(lineY, 258);
+    EXPECT_EQ(colour, 5);
+    // Each line reads as the product it expands.
+    std::string product = std::string(c.problem).substr(1);
+    EXPECT_TRUE(SamePolynomial(c.formula, product, c.letter[0]));
+    EXPECT_TRUE(SamePolynomial(c.result, product, c.letter[0]));
+  }
+}
+
+TEST(FennorBuilders, ACaseOutsideTheListsIsAFault) {
+  for (float formulaCase : {0.0f, 5.0f}) {
+    int code = 0;
+    RunFennor("", "10:20:30", [&](RecordingFennor& f) {
+      f.gFennorFormulaCase = formulaCase;
+      try {
+        f.ShowFormulaCaseProblem();
+      } catch (const plat::Fault& fault) {
+        code = fault.code();
+      }
+    });
+    EXPECT_EQ(code, plat::kFaultIndexOutOfRange) << formulaCase;
   }
 }
 

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -39,7 +41,8 @@ class RecordingFennor : public lesson::Fennor {
  public:
   RecordingFennor(plat::Screen& screen, const CountingBackend& backend) : Fennor(screen), backend_(backend) {}
   std::vector<Drawn> drawn;
-  std::function<void(RecordingFennor&)> body;  // in place of the main menu
+  std::function<void(RecordingFennor&)> body;    // in place of the main menu
+  std::function<void(RecordingFennor&)> onDraw;  // before each text on the page
   void ShowMainMenu() override {
     if (body) {
       body(*this);
@@ -49,6 +52,7 @@ class RecordingFennor : public lesson::Fennor {
   }
   void DrawExpression() override {
     // Text measured off the page (y 1800) is not drawn.
+    if (!gPrintText.empty() && gPenY < 1800 && onDraw) onDraw(*this);
     if (!gPrintText.empty() && gPenY < 1800)
       drawn.push_back({plat::ToUtf8(gPrintText), gPenX, gPenY, static_cast<int>(gTextColour), backend_.keys});
     Fennor::DrawExpression();
@@ -169,5 +173,121 @@ inline const std::vector<Expected> kMenuLines = {
     {" 9　", 660, 120, 13},
     {"10 終了", 660, 180, 15},
 };
+
+// A small reader of the lesson's expression texts: whole numbers, the
+// letters x, y, a, b, "+", "-", "*", brackets, "^" with one digit, and
+// products written side by side ("2ax"); a leading "=" and blanks are
+// skipped. Evaluates the text with the letters' values; a text it cannot
+// read fails the test.
+class ExpressionReader {
+ public:
+  ExpressionReader(const std::string& text, const std::map<char, double>& values) : s_(text), values_(values) {}
+  double Value() {
+    Skip();
+    if (Peek() == '=') ++i_;
+    double v = Sum();
+    Skip();
+    if (i_ != s_.size()) Fail("trailing text");
+    return v;
+  }
+  bool failed() const { return failed_; }
+
+ private:
+  char Peek() {
+    Skip();
+    return i_ < s_.size() ? s_[i_] : '\0';
+  }
+  void Skip() {
+    while (i_ < s_.size() && s_[i_] == ' ') ++i_;
+  }
+  void Fail(const char* why) {
+    if (!failed_) ADD_FAILURE() << "cannot read \"" << s_ << "\" at " << i_ << ": " << why;
+    failed_ = true;
+    i_ = s_.size();
+  }
+  double Sum() {
+    double v = 0;
+    char sign = '+';
+    if (Peek() == '+' || Peek() == '-') sign = s_[i_++];
+    v = sign == '-' ? -Product() : Product();
+    while (Peek() == '+' || Peek() == '-') {
+      sign = s_[i_++];
+      double t = Product();
+      v = sign == '-' ? v - t : v + t;
+    }
+    return v;
+  }
+  double Product() {
+    double v = Power();
+    for (;;) {
+      char c = Peek();
+      if (c == '*') {
+        ++i_;
+        v *= Power();
+      } else if (std::isdigit(static_cast<unsigned char>(c)) || values_.count(c) || c == '(') {
+        v *= Power();
+      } else {
+        return v;
+      }
+    }
+  }
+  double Power() {
+    double v = Primary();
+    if (Peek() == '^') {
+      ++i_;
+      if (i_ >= s_.size() || !std::isdigit(static_cast<unsigned char>(s_[i_]))) {
+        Fail("exponent");
+        return 0;
+      }
+      int e = s_[i_++] - '0';
+      double base = v;
+      v = 1;
+      for (int k = 0; k < e; ++k) v *= base;
+    }
+    return v;
+  }
+  double Primary() {
+    char c = Peek();
+    if (c == '(') {
+      ++i_;
+      double v = Sum();
+      if (Peek() != ')') {
+        Fail("no closing bracket");
+        return 0;
+      }
+      ++i_;
+      return v;
+    }
+    if (std::isdigit(static_cast<unsigned char>(c))) {
+      double v = 0;
+      while (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_]))) v = v * 10 + (s_[i_++] - '0');
+      return v;
+    }
+    if (values_.count(c)) {
+      ++i_;
+      return values_.at(c);
+    }
+    Fail("unexpected character");
+    return 0;
+  }
+
+  std::string s_;
+  std::map<char, double> values_;
+  size_t i_ = 0;
+  bool failed_ = false;
+};
+
+// True when two texts in the letter agree as polynomials of degree up to 2
+// (compared at three points, the other letters 0).
+inline bool SamePolynomial(const std::string& a, const std::string& b, char letter) {
+  for (double v : {2.0, 3.0, 7.0}) {
+    std::map<char, double> values = {{'x', 0}, {'y', 0}, {'a', 0}, {'b', 0}};
+    values[letter] = v;
+    ExpressionReader ra(a, values), rb(b, values);
+    double va = ra.Value(), vb = rb.Value();
+    if (ra.failed() || rb.failed() || va != vb) return false;
+  }
+  return true;
+}
 
 }  // namespace fennor_testing
