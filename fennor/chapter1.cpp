@@ -54,19 +54,19 @@ void Fennor::PlaceTaskBox(int box, const Text& label, const TaskBoxStyle& style)
   gLineY = gPenY;
 }
 
-void Fennor::ShowBoxedTaskProblem(const Text& problem, const TaskBoxStyle& style, float gap, const Text& first,
-                                  const Text& second) {
+void Fennor::ShowBoxedTaskProblem(const Text& problem, const TaskBoxStyle& style, const char* between, float gap,
+                                  const TaskBoxStyle& revealed, const Text& first, const Text& second) {
   DrawPieces(*this, {LineStart(44, 18), lesson::Wipe(0, 0, 1320, 1300), At(44, 18, 0, "問　①,②を求めなさい。")});
   DrawTextLine(*this, gLineStartX + 44, gLineY + 80, 0, problem);
   DrawPieces(*this, {NextLine(80, 0, "=x^2", 44)});
   // =x^2 [①] x [②]
   PlaceTaskBox(1, SJ("①"), style);
-  DrawTextLine(*this, gLineEndX + gap, gLineY, 0, SJ("x"));
+  if (between) DrawPieces(*this, {Continue(0, between, gap)});
   PlaceTaskBox(2, SJ("②"), style);
   WaitForKey();
   // The values cover the empty boxes exactly.
-  DrawTaskBox(1, first, style);
-  DrawTaskBox(2, second, style);
+  DrawTaskBox(1, first, revealed);
+  DrawTaskBox(2, second, revealed);
   AskNextStep();
 }
 
@@ -99,7 +99,8 @@ void Fennor::ShowFormula1Task() {
     PrepareTextsAndKeyChoice();
     PutPlusSigns();
     static constexpr TaskBoxStyle kBoxes = {5, {3, 7}, {13, 11}};
-    ShowBoxedTaskProblem(" (x" + gTermText(1) + ")(x" + gTermText(2) + ")", kBoxes, 8, gTermText(3), gTermText(4));
+    ShowBoxedTaskProblem(" (x" + gTermText(1) + ")(x" + gTermText(2) + ")", kBoxes, "x", 8, kBoxes, gTermText(3),
+                         gTermText(4));
   }
 
   // Why a sum and a product: the case (x+2)(x+3) read off the area figure,

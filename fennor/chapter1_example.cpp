@@ -41,7 +41,7 @@ void Fennor::RunFormula1Example1() {
     PickFormulaLetter();
 
     // The left part is wiped; the card stays.
-    ShowFormulaExercise("例1　次の式を展開しなさい。");
+    ShowFormulaExercise("例1　次の式を展開しなさい。", 704);
   }
   DrawPieces(*this, {At(132, 570, 0, "教科書P17 問1　をしなさい。")});
 }

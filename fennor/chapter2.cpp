@@ -40,7 +40,7 @@ void Fennor::ShowFormula2Task() {
     PutPlusSigns();
     // The boxes reveal 2a and a^2, each with its sign.
     static constexpr TaskBoxStyle kBoxes = {13, {5, 7}, {4, 6}};
-    ShowBoxedTaskProblem(" (x" + gTermText(1) + ")^2", kBoxes, 20, gTermText(3), gTermText(4));
+    ShowBoxedTaskProblem(" (x" + gTermText(1) + ")^2", kBoxes, "x", 20, kBoxes, gTermText(3), gTermText(4));
   }
 
   // Why twice and squared: (x+2)^2 read off the square figure, then (x+a)^2

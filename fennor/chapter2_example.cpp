@@ -34,7 +34,7 @@ void Fennor::RunFormulas23Example3() {
     PrepareTextsAndKeyChoice();
     PutPlusSigns();
     PickFormulaLetter();
-    ShowFormulaExercise("例3　次の式を展開しなさい。");
+    ShowFormulaExercise("例3　次の式を展開しなさい。", 704);
     gFennorProblemCount = gFennorProblemCount + 1;
   }
   DrawPieces(*this, {At(44, 570, 0, "教科書P18 問3　をしなさい。")});

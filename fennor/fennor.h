@@ -44,6 +44,29 @@ class Fennor : public AreaFigures {
   void DrawSquareAreaFigure();
   void DrawRegroupedSquareFigure();
 
+  // Chapter 3, the formula (x+a)(x-a).
+  void StartFormula4Chapter();
+  void ShowFormula4Goal();
+  void ShowFormula4Menu();
+  void RunFormula4Task();
+  void RunFormula4Examples();
+  void ShowFormula4Q4Answers();
+  // The area figures of (x+a)(x-a) = x^2-a^2 at the figure origin (x is
+  // 264, a 88): the square with its right strip cut off and the strip below
+  // (labels 1 to 6); that strip emptied, a key wait, and the strip set
+  // upright in the cut-off place (labels 2, 3, 5 to 7); the square less the
+  // small square (labels 2, 4, 7).
+  void DrawSumTimesDifferenceFigure();
+  void DrawMovedStripFigure();
+  void DrawSquareLessSquareFigure();
+
+  // Chapter 4, practice of the four formulas.
+  void StartFormulaPracticeChapter();
+  void ShowFormulaPracticeGoal();
+  void ShowFormulaPracticeMenu();
+  void RunFormulaPracticeTask();
+  void ShowFormulaPracticeQ5Answers();
+
   // Problem and answer builders of the product formulas, chosen by
   // gFennorFormulaCase; they read gFennorLetter, gTermText(1 to 6),
   // gLineStartX and gLineY, and place each line 80 below the one before.
@@ -86,10 +109,11 @@ class Fennor : public AreaFigures {
   void PrepareFormulaTermTexts();
   // gFennorLetter drawn from "x", "y", "a", "b".
   void PickFormulaLetter();
-  // One exercise of the builders on a wiped left part (the formula card on
-  // the right stays): the heading at (44, 18), the problem, a key, the
-  // formula to use, a key, the answer (with its own key) and the step prompt.
-  void ShowFormulaExercise(const char* heading);
+  // One exercise of the builders on the page wiped from (0, 0) to
+  // (wipeRight, 1300) (a formula card right of it stays): the heading at
+  // (44, 18), the problem, a key, the formula to use, a key, the answer
+  // (with its own key) and the step prompt.
+  void ShowFormulaExercise(const char* heading, float wipeRight);
 
   // The colours of the two answer boxes of a task.
   struct TaskBoxStyle {
@@ -103,16 +127,20 @@ class Fennor : public AreaFigures {
   // line goes on from its top-right corner.
   void PlaceTaskBox(int box, const Text& label, const TaskBoxStyle& style);
   // One problem of a task on a wiped page: the question, the problem,
-  // "=x^2 [①] x [②]" with `gap` before the x, a key, the boxes again with
-  // their values, and the step prompt.
-  void ShowBoxedTaskProblem(const Text& problem, const TaskBoxStyle& style, float gap, const Text& first,
-                            const Text& second);
+  // "=x^2 [①] x [②]" (`between` drawn `gap` after box ①, or nothing), a
+  // key, the boxes again in their `revealed` colours with their values, and
+  // the step prompt.
+  void ShowBoxedTaskProblem(const Text& problem, const TaskBoxStyle& style, const char* between, float gap,
+                            const TaskBoxStyle& revealed, const Text& first, const Text& second);
   // "+" in front of the texts of the positive gTermValue(1 to 4).
   void PutPlusSigns();
   // An area figure with the sides only, a key wait, then with the areas;
   // labels 1 to 8 from `labels` (UTF-8).
   void DrawFigureInTwoSteps(void (Fennor::*figure)(), const char* const (&labels)[8]);
   void SetAreaLabels(const char* const (&labels)[8], int lastSlot);
+  // The three (x+a)(x-a) figures in turn with the sides only, a key after
+  // each, then the last again with the areas (labels 4 and 7) and a key.
+  void DrawSumTimesDifferenceSequence(const char* const (&labels)[8]);
 };
 
 }  // namespace lesson

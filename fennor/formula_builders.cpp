@@ -91,8 +91,8 @@ void Fennor::PickFormulaLetter() {
   gFennorLetter = kLetters[plat::CInt(gRandomPick) - 1];
 }
 
-void Fennor::ShowFormulaExercise(const char* heading) {
-  DrawPieces(*this, {LineStart(44, 18), lesson::Wipe(0, 0, 704, 1300), At(44, 18, 0, heading)});
+void Fennor::ShowFormulaExercise(const char* heading, float wipeRight) {
+  DrawPieces(*this, {LineStart(44, 18), lesson::Wipe(0, 0, wipeRight, 1300), At(44, 18, 0, heading)});
   ShowFormulaCaseProblem();
   gWorkText = plat::Str(gFennorFormulaCase);
   StripBlanks();
