@@ -14,21 +14,6 @@ using namespace fennor_testing;
 
 const std::string kPageWipe = "fill x1=0 y1=0 x2=1320 y2=1300 border=15 fill=15";
 
-// Number of expressions drawn from `from` up to the main menu (or the end).
-std::vector<Drawn> Slice(const Session& run, int from) {
-  std::vector<Drawn> out;
-  for (size_t i = from; i < run.drawn.size() && run.drawn[i].text != "＜Fennor　メニュー＞"; ++i)
-    out.push_back(run.drawn[i]);
-  return out;
-}
-
-// The sub-menu's item lines shown: its first glyph at (16, 666).
-int ItemLines(const Session& run) {
-  int n = 0;
-  for (const auto& l : run.trace) n += l.rfind("text x=16 y=666 h=1 v=1 colour=0 ", 0) == 0 && l.ends_with("\"①\"");
-  return n;
-}
-
 // ------------------------------------------------------ goal and sub-menu
 
 TEST(FennorChapter2, GoalThenSubMenuUntilItsEndItem) {
@@ -64,30 +49,9 @@ TEST(FennorChapter2, ChapterEnteredAgainShowsItsGoalAnew) {
 
 // ------------------------------------------------------------ item ① task
 
-struct Box {
-  float x1, y1, x2, y2;
-  int border, fill;
-};
-
-// The answer boxes of the task (120 by 50 on the line y 178), in order.
-std::vector<Box> TaskBoxes(const Session& run) {
-  static const std::regex re(R"(^fill x1=(\S+) y1=178 x2=(\S+) y2=228 border=(\d+) fill=(\d+))");
-  std::vector<Box> out;
-  for (const auto& l : run.trace) {
-    std::smatch m;
-    if (std::regex_search(l, m, re))
-      out.push_back({std::stof(m[1]), 178, std::stof(m[2]), 228, std::stoi(m[3]), std::stoi(m[4])});
-  }
-  return out;
-}
-
-std::string Signed(int v) { return (v > 0 ? "+" : "") + std::to_string(v); }
-
 TEST(FennorChapter2, TaskBoxesShowTwiceAndTheSquareOverManySeeds) {
   const int problems = 5;
-  std::string keys = Type("2") + Type("1");
-  for (int i = 1; i <= problems; ++i) keys += "Space " + Type(i < problems ? "2" : "1");
-  keys += Spaces(15) + Type("5") + Type("10");
+  const std::string keys = TaskKeys("2", problems, 15, "5");
   static const std::regex problem(R"( \(x([+-]\d)\)\^2)");
   std::set<int> seen;
   for (const std::string& time : SeedTimes(2)) {
@@ -151,7 +115,7 @@ TEST(FennorChapter2, TaskBoxesShowTwiceAndTheSquareOverManySeeds) {
 }
 
 TEST(FennorChapter2, TaskDerivationReadOffTheSquareFigures) {
-  Session run = RunFennor(Type("2") + Type("1") + "Space " + Type("1") + Spaces(15) + Type("5") + Type("10"));
+  Session run = RunFennor(TaskKeys("2", 1, 15, "5"));
   ASSERT_EQ(run.keysLeft, 0u);
   EXPECT_EQ(run.KeyWaits(), 1 + 15);
   int why = run.Find("①は2倍、②は2乗。なぜ？");
@@ -211,7 +175,7 @@ TEST(FennorChapter2, TaskDerivationReadOffTheSquareFigures) {
 TEST(FennorChapter2, TaskEndsAfterOneProblemOnOne) {
   // Typing 1 at the first prompt: one problem, then the derivation; the
   // sub-menu after its closing line, with no further key.
-  Session run = RunFennor(Type("2") + Type("1") + "Space " + Type("1") + Spaces(15) + Type("5") + Type("10"));
+  Session run = RunFennor(TaskKeys("2", 1, 15, "5"));
   EXPECT_EQ(run.Count(kPageWipe), 1);
   EXPECT_EQ(TaskBoxes(run).size(), 4u);
   EXPECT_EQ(ItemLines(run), 2);
@@ -239,28 +203,6 @@ FigureRun DrawSquareFigures(bool regroup, const std::vector<std::string>& labels
     r.penY = f.gPenY;
   });
   return r;
-}
-
-std::vector<std::string> FigureBoxes(const Session& run) {
-  static const std::regex fill(R"(^fill x1=(\S+) y1=(\S+) x2=(\S+) y2=(\S+) border=0 fill=(\d+) width=3)");
-  std::vector<std::string> out;
-  for (const auto& l : run.trace) {
-    std::smatch m;
-    if (std::regex_search(l, m, fill)) out.push_back(m[1].str() + " " + m[2].str() + " " + m[3].str() + " " +
-                                                     m[4].str() + " " + m[5].str());
-  }
-  return out;
-}
-
-// The dots of the dimension marks, colour 9, as (x, y).
-std::vector<std::pair<float, float>> Dots(const Session& run) {
-  static const std::regex circle(R"(^circle x=(\S+) y=(\S+) r=\S+ colour=9 width=3)");
-  std::vector<std::pair<float, float>> out;
-  for (const auto& l : run.trace) {
-    std::smatch m;
-    if (std::regex_search(l, m, circle)) out.emplace_back(std::stof(m[1]), std::stof(m[2]));
-  }
-  return out;
 }
 
 const std::vector<std::string> kLetterLabels = {"x", "a", "a", "x^2", "ax", "ax", "a^2", "2ax"};

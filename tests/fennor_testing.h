@@ -8,6 +8,7 @@
 #include <cctype>
 #include <functional>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -173,6 +174,73 @@ inline const std::vector<Expected> kMenuLines = {
     {" 9　", 660, 120, 13},
     {"10 終了", 660, 180, 15},
 };
+
+// The expressions drawn from `from` up to the main menu (or the end).
+inline std::vector<Drawn> Slice(const Session& run, int from) {
+  std::vector<Drawn> out;
+  for (size_t i = from; i < run.drawn.size() && run.drawn[i].text != "＜Fennor　メニュー＞"; ++i)
+    out.push_back(run.drawn[i]);
+  return out;
+}
+
+// The sub-menu's item lines shown: its first glyph at (16, 666).
+inline int ItemLines(const Session& run) {
+  int n = 0;
+  for (const auto& l : run.trace) n += l.rfind("text x=16 y=666 h=1 v=1 colour=0 ", 0) == 0 && l.ends_with("\"①\"");
+  return n;
+}
+
+struct Box {
+  float x1, y1, x2, y2;
+  int border, fill;
+};
+
+// The answer boxes of the task (120 by 50 on the line y 178), in order.
+inline std::vector<Box> TaskBoxes(const Session& run) {
+  static const std::regex re(R"(^fill x1=(\S+) y1=178 x2=(\S+) y2=228 border=(\d+) fill=(\d+))");
+  std::vector<Box> out;
+  for (const auto& l : run.trace) {
+    std::smatch m;
+    if (std::regex_search(l, m, re))
+      out.push_back({std::stof(m[1]), 178, std::stof(m[2]), 228, std::stoi(m[3]), std::stoi(m[4])});
+  }
+  return out;
+}
+
+// Into a chapter's task: `problems` problems, each with its key and a
+// number other than 1 at the step prompt but the last, then the keys of the
+// explanation and the chapter's end item.
+inline std::string TaskKeys(const std::string& chapter, int problems, int explanationKeys, const std::string& end) {
+  std::string keys = Type(chapter) + Type("1");
+  for (int i = 1; i <= problems; ++i) keys += "Space " + Type(i < problems ? "2" : "1");
+  return keys + Spaces(explanationKeys) + Type(end) + Type("10");
+}
+
+// A whole number with its sign, "+" for a positive one.
+inline std::string Signed(int v) { return (v > 0 ? "+" : "") + std::to_string(v); }
+
+// The filled boxes of the area figures (border 0), as "x1 y1 x2 y2 fill".
+inline std::vector<std::string> FigureBoxes(const Session& run) {
+  static const std::regex fill(R"(^fill x1=(\S+) y1=(\S+) x2=(\S+) y2=(\S+) border=0 fill=(\d+) width=3)");
+  std::vector<std::string> out;
+  for (const auto& l : run.trace) {
+    std::smatch m;
+    if (std::regex_search(l, m, fill)) out.push_back(m[1].str() + " " + m[2].str() + " " + m[3].str() + " " +
+                                                     m[4].str() + " " + m[5].str());
+  }
+  return out;
+}
+
+// The dots of the dimension marks, colour 9, as (x, y).
+inline std::vector<std::pair<float, float>> Dots(const Session& run) {
+  static const std::regex circle(R"(^circle x=(\S+) y=(\S+) r=\S+ colour=9 width=3)");
+  std::vector<std::pair<float, float>> out;
+  for (const auto& l : run.trace) {
+    std::smatch m;
+    if (std::regex_search(l, m, circle)) out.emplace_back(std::stof(m[1]), std::stof(m[2]));
+  }
+  return out;
+}
 
 // A small reader of the lesson's expression texts: whole numbers, the
 // letters x, y, a, b, "+", "-", "*", brackets, "^" with one digit, and
