@@ -68,7 +68,6 @@ void Dellmir::ShowPolynomialByMonomialGoal() {
 void Dellmir::ShowPolynomialByMonomialMenu() { WaitForKey(); }
 
 // Chapters not written yet lead straight back to the main menu.
-void Dellmir::StartDivisionByMonomialChapter() {}
 void Dellmir::StartPolynomialProductChapter() {}
 
 }  // namespace lesson
