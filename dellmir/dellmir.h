@@ -126,6 +126,25 @@ class Dellmir : public Lesson {
   // One row of flower-bed cells, or two rows of squares (see the intro).
   void DrawFlowerBedCells(int rows, float height, int fill, const char* text);
   void WipeBox(float x1, float y1, float x2, float y2);
+
+  // --- Chapter 3: dividing a polynomial by a monomial ---
+ public:
+  float gDellmirPassCount = 0;  // the row of the reciprocal table shown
+
+  void ShowDivisionByMonomialGoal();
+  void ShowDivisionByMonomialMenu();
+  void RunReciprocalReview();
+  void RunDivisionExample3();
+  void ShowDivisionQ3Answers();
+
+ private:
+  void MakeDivisionReviewProblem();
+  void ShowDivisionReviewWork();
+  void DrawReviewArc(float x, int colour, float height);
+  void KeepFractionPlace(int k);
+  void MakeCoefficientText(int k);
+  void StrikeFractionNumbers(int k, const Text& struck, const Text& factor, const Text& denominator, bool factorLast);
+  void ShowReciprocalTable();
 };
 
 }  // namespace lesson

@@ -64,7 +64,6 @@ void Dellmir::ShowPolynomialByMonomialGoal() {
 }
 
 // Chapters not written yet lead straight back to the main menu.
-void Dellmir::StartDivisionByMonomialChapter() {}
 void Dellmir::StartPolynomialProductChapter() {}
 
 }  // namespace lesson
