@@ -31,7 +31,19 @@ struct ArcRow {
   ArcHeight height;
   const char* label;  // UTF-8; empty for none
   float nudgeX = 0, nudgeY = 0;
+  // The ends moved off their points: the x of each end, and the y of both
+  // (an arc under a written line stands on a segment lower down).
+  float fromDx = 0, toDx = 0, dy = 0;
 };
+
+// Chapter 4: a pairing arc over a written product, one dot per degree,
+// between the pen positions recorded where two terms begin; side -1 above
+// the line, 1 below it on a segment dy lower. The label's vertical offset
+// rides in the nudge.
+constexpr ArcRow PairingArc(int from, float fromDx, int to, float toDx, float dy, float side, float height,
+                            int colour, int labelColour, const char* label, float labelDy) {
+  return {from, to, colour, labelColour, side, 1, Fixed(height), label, 0, labelDy, fromDx, toDx, dy};
+}
 
 // A letter beside a figure point: at (gPointX(point) + dx, gPointY(1) + dy).
 struct PointLabel {
@@ -78,6 +90,19 @@ class Dellmir : public Lesson {
   void ExplainSemicircleLengths();
   void CompareWithPointsCD();
 
+  // --- Chapter 4: multiplication of polynomials ---
+  void ShowPolynomialProductGoal();
+  void ShowPolynomialProductMenu();
+  void ShowExpansionQuestion();
+  void ShowSubstituteNExpansion();
+  void RunExpansionExample1();
+  void ShowExpansionSummary();
+  void ShowExpansionQ1Answers();
+  void RunExpansionExample2();
+  void ShowExpansionQ2Answers();
+  void RunExpansionExample3();
+  void ShowExpansionQ3Answers();
+
   // --- Additions to the typesetter and the term routines ---
   bool DellmirStrokeMarkRules() override;
   void SplitLeadingSign();
@@ -96,6 +121,14 @@ class Dellmir : public Lesson {
   void FigureToScreen(std::initializer_list<int> points, int radii);
   void DrawDisc(float x, float y, int colour);
   void WipeBox(float x1, float y1, float x2, float y2);
+
+  // --- Chapter 4 helpers ---
+  // "a+", "b)(", "c+", "d)" from the line end, each beginning recorded in
+  // gPointX/gPointY; points 3 and 4 get the y lowerBy lower.
+  void DrawLetterFactors(float lowerBy);
+  // The two factors of example 1's problem from the line end, recording the
+  // ends of its pairing arcs in points 1 to 4.
+  void DrawExample1Factors();
 };
 
 }  // namespace lesson

@@ -69,6 +69,5 @@ void Dellmir::ShowPolynomialByMonomialMenu() { WaitForKey(); }
 
 // Chapters not written yet lead straight back to the main menu.
 void Dellmir::StartDivisionByMonomialChapter() {}
-void Dellmir::StartPolynomialProductChapter() {}
 
 }  // namespace lesson
