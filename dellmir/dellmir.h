@@ -1,6 +1,7 @@
 // Dellmir: the program's state and its lessons.
 #pragma once
 
+#include <array>
 #include <initializer_list>
 #include <span>
 
@@ -91,6 +92,7 @@ class Dellmir : public Lesson {
   void CompareWithPointsCD();
 
   // --- Chapter 4: multiplication of polynomials ---
+  float gDellmirPreviousFirstCoefficient = 0;  // the first coefficient of the last random example
   void ShowPolynomialProductGoal();
   void ShowPolynomialProductMenu();
   void ShowExpansionQuestion();
@@ -102,6 +104,14 @@ class Dellmir : public Lesson {
   void ShowExpansionQ2Answers();
   void RunExpansionExample3();
   void ShowExpansionQ3Answers();
+  // One problem of question 1: (p L1 + q)(L2 + r) with gFracUnreduced its
+  // label, gLabelList(1, 2) the letters, gTermValue(2) p, gTermValue2(1, 2)
+  // q and r; drawn 100 below gLineY, expanded from gLineStartX.
+  void ShowBinomialExpansionSteps();
+  // One problem of question 2: (px + q)(rx + s) with gTermValue(1) p,
+  // gTermValue2(1) q, gTermValue(2) r, gTermValue2(2) s; three lines from
+  // 80 below gLineY, which ends 210 lower.
+  void ShowLikeTermsExpansionSteps();
 
   // --- Additions to the typesetter and the term routines ---
   bool DellmirStrokeMarkRules() override;
@@ -126,9 +136,24 @@ class Dellmir : public Lesson {
   // "a+", "b)(", "c+", "d)" from the line end, each beginning recorded in
   // gPointX/gPointY; points 3 and 4 get the y lowerBy lower.
   void DrawLetterFactors(float lowerBy);
-  // The two factors of example 1's problem from the line end, recording the
-  // ends of its pairing arcs in points 1 to 4.
-  void DrawExample1Factors();
+  // Four pieces of a product of two binomials from the line end in colour 0:
+  // points 1 and 3 where the first and third begin, 2 and 4 27 into the
+  // second and fourth (past their signs).
+  void DrawPairedFactors(const std::array<Text, 4>& pieces);
+  // Under the pieces: key, pairing arc, key, term, four times; the first
+  // term 80 below the line, the others after it.
+  void ShowPairedTerms(const std::array<Text, 4>& terms, int colour);
+  // (p L1 + q)(L2 + r) and its expansion p L1L2 + pr L1 + q L2 + qr: the
+  // texts of the terms up to gTermValue(last), their signs, the factors and
+  // the terms under their arcs.
+  void PrepareBinomialTexts(int last);
+  void ShowBinomialProduct();
+  // (px + q)(rx + s): the products, the collected x coefficient and their
+  // texts; then the factors, the terms under their arcs, and the collected
+  // line collectedDy below the expanded one.
+  void ComputeLikeTerms();
+  void ShowLikeTermsProduct(float collectedDy);
+  std::array<Text, 6> TrinomialProducts() const;
 };
 
 }  // namespace lesson
