@@ -23,6 +23,7 @@ using testing_support::RunReplay;
 const std::string kItemWipe = "fill x1=0 y1=0 x2=1320 y2=1300 border=15 fill=15";
 const std::string kBandWipe = "fill x1=0 y1=657 x2=992 y2=720 border=15 fill=15";
 const std::string kItemLine = "text x=32 y=666 ";  // the "①" that starts the item line
+const std::string kStepBox = "fill x1=96 y1=639 x2=400 y2=675";  // the step prompt's box
 
 std::string Repeat(const std::string& key, int n) {
   std::string keys;
@@ -346,16 +347,28 @@ TEST(DellmirChapter4, SubstituteNScreen) {
 
 // ----------------------------------------------------------- item 3: example 1
 
-struct Example1Problem {
-  std::string problem, answer;
-  int waits;
-};
+// Keys for n problems of an example with `waits` key waits each, the last
+// ended with 1, and `closing` key waits after it.
+std::string ExampleKeys(int item, int n, int waits, int closing) {
+  std::string keys = std::to_string(item) + " Enter ";
+  for (int i = 1; i <= n; ++i) keys += Repeat("Space", waits) + (i < n ? "0 Enter " : "1 Enter ");
+  return keys + Repeat("Space", closing);
+}
+
+// The trace lines of each problem of an example: from each wipe after the
+// one on entry to the next (the last to the end of the item).
+std::vector<Span> Problems(const Replay& r, Span item) {
+  std::vector<int> wipes;
+  for (int i = FindLine(r.lines, kItemWipe, item.from + 1); i >= 0 && i < item.to;
+       i = FindLine(r.lines, kItemWipe, i + 1))
+    wipes.push_back(i);
+  std::vector<Span> spans;
+  for (size_t p = 0; p < wipes.size(); ++p) spans.push_back({wipes[p], p + 1 < wipes.size() ? wipes[p + 1] : item.to});
+  return spans;
+}
 
 TEST(DellmirChapter4, Example1IsRightOverEverySeed) {
   const int problems = 3;
-  std::string keys = "3 Enter ";
-  for (int i = 1; i <= problems; ++i) keys += Repeat("Space", 8) + (i < problems ? "0 Enter " : "1 Enter ");
-  keys += Repeat("Space", 3);
   static const std::regex kProblem(R"(\((2?)([xa])([+-][1-5])\)\(([yb])([+-][1-7])\))");
   // A coefficient 1 before a letter is never shown.
   static const std::regex kBareOne(R"((^|[=+\-(])1[xyab(])");
@@ -363,17 +376,14 @@ TEST(DellmirChapter4, Example1IsRightOverEverySeed) {
   std::map<std::string, std::string> answers;
   for (const std::string& time : AllSeedTimes()) {
     SCOPED_TRACE(time);
-    auto r = RunChapter4(keys, time);
+    auto r = RunChapter4(ExampleKeys(3, problems, 8, 3), time);
     Span s = ItemSpan(r);
     ASSERT_GT(s.to, s.from);
-    // Each problem begins on a wiped page, after the one on entry.
-    std::vector<int> wipes;
-    for (int i = FindLine(r.lines, kItemWipe, s.from + 1); i >= 0 && i < s.to; i = FindLine(r.lines, kItemWipe, i + 1))
-      wipes.push_back(i);
-    ASSERT_EQ(static_cast<int>(wipes.size()), problems);
+    auto spans = Problems(r, s);
+    ASSERT_EQ(static_cast<int>(spans.size()), problems);
     for (int p = 0; p < problems; ++p) {
-      int from = wipes[static_cast<size_t>(p)];
-      int prompt = FindLine(r.lines, "fill x1=96 y1=639 x2=400 y2=675", from);
+      int from = spans[static_cast<size_t>(p)].from;
+      int prompt = FindLine(r.lines, kStepBox, from);
       ASSERT_GT(prompt, from);
       EXPECT_EQ(KeyWaits(r.lines, from, prompt), 8);
       EXPECT_EQ(Field(r.lines[static_cast<size_t>(from)], "width"), 5);
@@ -671,26 +681,6 @@ Found FindDraw(Draw draw, int maxProblems) {
   return best;
 }
 
-// Keys for n problems of an example with `waits` key waits each, the last
-// ended with 1, and `closing` key waits after it.
-std::string ExampleKeys(int item, int n, int waits, int closing) {
-  std::string keys = std::to_string(item) + " Enter ";
-  for (int i = 1; i <= n; ++i) keys += Repeat("Space", waits) + (i < n ? "0 Enter " : "1 Enter ");
-  return keys + Repeat("Space", closing);
-}
-
-// The trace lines of each problem of an example: from each wipe after the
-// one on entry to the next (the last to the end of the item).
-std::vector<Span> Problems(const Replay& r, Span item) {
-  std::vector<int> wipes;
-  for (int i = FindLine(r.lines, kItemWipe, item.from + 1); i >= 0 && i < item.to;
-       i = FindLine(r.lines, kItemWipe, i + 1))
-    wipes.push_back(i);
-  std::vector<Span> spans;
-  for (size_t p = 0; p < wipes.size(); ++p) spans.push_back({wipes[p], p + 1 < wipes.size() ? wipes[p + 1] : item.to});
-  return spans;
-}
-
 // ----------------------------------------------------------- item 6: example 2
 
 TEST(DellmirChapter4, Example2IsRightOverEverySeed) {
@@ -704,7 +694,7 @@ TEST(DellmirChapter4, Example2IsRightOverEverySeed) {
     ASSERT_EQ(static_cast<int>(spans.size()), problems);
     std::string previousA;
     for (const Span& p : spans) {
-      int prompt = FindLine(r.lines, "fill x1=96 y1=639 x2=400 y2=675", p.from);
+      int prompt = FindLine(r.lines, kStepBox, p.from);
       ASSERT_GT(prompt, p.from);
       EXPECT_EQ(KeyWaits(r.lines, p.from, prompt), 9);
       std::string problem = Row(r.lines, p.from, prompt, 120, 0);
@@ -724,7 +714,7 @@ TEST(DellmirChapter4, Example2IsRightOverEverySeed) {
       EXPECT_EQ(collected.find("x", collected.find("^2")) == std::string::npos, xVanishes) << collected;
     }
     // The rule under the last collected line, then the textbook line.
-    int prompt = FindLine(r.lines, "fill x1=96 y1=639 x2=400 y2=675", spans.back().from);
+    int prompt = FindLine(r.lines, kStepBox, spans.back().from);
     EXPECT_EQ(KeyWaits(r.lines, prompt, s.to), 1);
     auto runs = TextRuns(r.lines, prompt, s.to);
     const TextRun* rule = FindRun(runs, "※同類項はまとめる");
@@ -826,7 +816,7 @@ TEST(DellmirChapter4, Example3IsRightOverEverySeed) {
     ASSERT_EQ(static_cast<int>(spans.size()), problems);
     std::string problem;
     for (const Span& p : spans) {
-      int prompt = FindLine(r.lines, "fill x1=96 y1=639 x2=400 y2=675", p.from);
+      int prompt = FindLine(r.lines, kStepBox, p.from);
       ASSERT_GT(prompt, p.from);
       EXPECT_EQ(KeyWaits(r.lines, p.from, prompt), 13);
       problem = Row(r.lines, p.from, prompt, 90, 3);
@@ -851,7 +841,7 @@ TEST(DellmirChapter4, Example3IsRightOverEverySeed) {
           << Row(r.lines, p.from, prompt, 190);
     }
     // The second method for the last problem.
-    int prompt = FindLine(r.lines, "fill x1=96 y1=639 x2=400 y2=675", spans.back().from);
+    int prompt = FindLine(r.lines, kStepBox, spans.back().from);
     EXPECT_EQ(KeyWaits(r.lines, prompt, s.to), 8);
     std::string second = Row(r.lines, prompt, s.to, 510, 0);
     ASSERT_EQ(second.rfind(problem + "=", 0), 0u) << second;
