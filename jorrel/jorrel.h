@@ -61,6 +61,8 @@ class Jorrel : public AreaFigures {
   void ListCandidatePairs();
   // One kind of factor pair practice (chapter 2).
   struct PairPractice;
+  // One random part of a chapter 5 practice.
+  struct SquaredTermsPart;
 
   // --- Factorisation builders: one line each of a random exercise, for the
   // formula type gJorrelFormulaType in the letter gJorrelLetter. Problems
@@ -94,9 +96,33 @@ class Jorrel : public AreaFigures {
   void RunPerfectSquarePractice();    // ③ formula 1', 2' or 3', named
   void ShowPerfectSquareQ4Answers();  // ④
 
-  // --- Chapters 4 to 8 ---
+  // --- Chapter 4: formula 4 used backwards, and the choice of formula ---
   void StartFormula4BackwardsChapter();
+  void ShowFormula4BackwardsGoal();
+  void ShowFormula4BackwardsMenu();
+  void ShowFormula4BackwardsTask();     // ① x^2-a^2 with the pair table
+  void ShowFormula4BackwardsExample();  // ② x^2-25
+  void ShowTextbookQ5Answers();         // ③
+  void RunMixedFactorPractice();        // ④ the four formulas mixed
+  void ShowTextbookQ6Answers();         // ⑤
+  void ShowTextbookQ7Answers();         // ⑥
+  // The mixed practice's fifth kind: x^2+(p+q)x+pq with a square constant pq
+  // (4, 16, 36 or 64) that is no perfect square; formula type 1.
+  void MakeSquareConstantTrinomial();
+
+  // --- Chapter 5: squared terms such as 9x^2 and 4y^2 ---
   void StartSquaredTermsChapter();
+  void ShowSquaredTermsGoal();
+  void ShowSquaredTermsMenu();
+  void RunSquaredTermsFormula4Practice();    // ① four kinds of differences of squares
+  void RunSquaredTermsFormulas23Practice();  // ② (px±qy)^2
+  void ShowTextbookQ9Answers();              // ③
+  // p from 2 to 6 and q from 1 to 9 with no common factor, p^2, 2pq, q^2 and
+  // their texts, the letters (x, y or a, b), the middle sign, the squared
+  // letters in gLabelList(1), (2).
+  void MakeCoprimeCoefficients();
+
+  // --- Chapters 6 to 8 ---
   void StartCommonFactorFormulaChapter();
   void StartFactorSubstitutionChapter();
   void StartBasicProblemsP30Chapter();
@@ -115,6 +141,12 @@ class Jorrel : public AreaFigures {
   float gJorrelFormulaType = 0;
   Text gJorrelFormulaTypeText;  // the type's digits, for the line "公式" + n + "'を使う"
   Text gJorrelLetter;
+  float gJorrelHeadingX = 0;
+  // The formula type drawn last (1 to 5), by the mixed practices of chapters
+  // 4 and 6 alike; kept for the whole run.
+  float gJorrelPreviousFormulaType = 0;
+  Text gJorrelSecondLetter;
+  Text gJorrelMiddleSign;
 
   // One step of a figure drawn from a table, relative to the figure origin:
   // a boxed cell (x, y, width, height, fill) or a dimension mark over the side
@@ -163,6 +195,8 @@ class Jorrel : public AreaFigures {
   // the sum and the product signed, then the sum and the product plain; the
   // candidate pairs of the product.
   void PrepareProductTerms(float p, float q);
+  void RunSquaredTermsPart(const SquaredTermsPart& part);
+  void SquaredTermsPageStart();
   // The pair table of a problem at (gLineStartX + 640, 60): headers from the
   // plain product gTermText(6) and sum gTermText(5), the sum gTermValue(3)
   // wanted, every pair listed with both signs.
