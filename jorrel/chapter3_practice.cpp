@@ -78,11 +78,7 @@ void Jorrel::RunPerfectSquarePractice() {
     gLineY = 18;
     DrawPieces(*this, {Wipe(0, 0, 1320, 1300), At(88, 18, 0, "問　次の式を因数分解しなさい。")});
     ShowSquarePracticeProblem();
-    gWorkText = plat::Str(gJorrelFormulaType);
-    StripBlanks();
-    gJorrelFormulaTypeText = gWorkText;
-    WaitForKey();
-    DrawTextLine(*this, gLineStartX + 132, gLineY + 80, 3, SJ("公式") + gJorrelFormulaTypeText + SJ("'を使う"));
+    ShowFormulaHint();
     WaitForKey();
     ShowSquarePracticeAnswer();
     AskNextStep();

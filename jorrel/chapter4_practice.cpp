@@ -87,11 +87,7 @@ void Jorrel::RunMixedFactorPractice() {
     gLineY = 18;
     DrawPieces(*this, {Wipe(0, 0, 1320, 1300), At(44, 18, 0, "問　次の式を因数分解しなさい。")});
     ShowMixedPracticeProblem();
-    gWorkText = plat::Str(gJorrelFormulaType);
-    StripBlanks();
-    gJorrelFormulaTypeText = gWorkText;
-    WaitForKey();
-    DrawTextLine(*this, gLineStartX + 132, gLineY + 80, 3, SJ("公式") + gJorrelFormulaTypeText + SJ("'を使う"));
+    ShowFormulaHint();
     WaitForKey();
     ShowMixedPracticeReason();
     WaitForKey();

@@ -75,6 +75,14 @@ void Jorrel::ShowSquareFactorAnswer() { PlaceFactorLine(44, 5, "=(" + gJorrelLet
 
 void Jorrel::ShowSumDifferenceFactorAnswer() { ShowFactorPairAnswer(); }
 
+void Jorrel::ShowFormulaHint() {
+  gWorkText = plat::Str(gJorrelFormulaType);
+  StripBlanks();
+  gJorrelFormulaTypeText = gWorkText;
+  WaitForKey();
+  DrawTextLine(*this, gLineStartX + 132, gLineY + 80, 3, SJ("公式") + gJorrelFormulaTypeText + SJ("'を使う"));
+}
+
 // --- The lists by formula type ---
 
 void Jorrel::ShowSquarePracticeProblem() {

@@ -86,6 +86,9 @@ class Jorrel : public AreaFigures {
   void ShowMixedPracticeProblem();
   void ShowMixedPracticeReason();
   void ShowMixedPracticeAnswer();
+  // After the problem: the type's digits into gJorrelFormulaTypeText, a key,
+  // then "公式" + n + "'を使う" in colour 3 at (gLineStartX + 132, gLineY + 80).
+  void ShowFormulaHint();
 
   // --- Chapter 3: formulas 2 and 3 used backwards ---
   void StartFormulas23BackwardsChapter();
