@@ -86,8 +86,8 @@ void Jorrel::ShowProblemPairTable() {
   ShowFactorPairTable();
 }
 
-void Jorrel::PrefixPlusSigns() {
-  for (gLoopIndex = 1; gLoopIndex <= 4; gLoopIndex += 1)
+void Jorrel::PrefixPlusSigns(int last) {
+  for (gLoopIndex = 1; gLoopIndex <= static_cast<float>(last); gLoopIndex += 1)
     if (gTermValue(gLoopIndex) > 0) gTermText(gLoopIndex) = "+" + gTermText(gLoopIndex);
 }
 

@@ -125,8 +125,27 @@ class Jorrel : public AreaFigures {
   // letters in gLabelList(1), (2).
   void MakeCoprimeCoefficients();
 
-  // --- Chapters 6 to 8 ---
+  // --- Chapter 6: the common factor, then a formula ---
   void StartCommonFactorFormulaChapter();
+  void ShowCommonFactorFormulaGoal();
+  void ShowCommonFactorFormulaMenu();
+  void RunCommonFactorFormulaExample5();     // ① a common factor alone, then a formula problem
+  void ShowCommonFactorFormulaQ8Answers();   // ②
+  void RunCommonFactorFormulaTask();         // ③ formula problems with a letter in the factor
+  void ShowCommonFactorFormulaQ10Answers();  // ④
+  // A problem k(x^2+...) of formula type 1 ((x+a)(x+b)), 2 ((x+a)^2) or 3
+  // ((x+a)(x-a)), never the type drawn last; its numbers and signed texts in
+  // slots 1 to 6, k in gTermValue2(1).
+  void MakeCommonFactorProblem();
+  // The problem with the common factor taken out (lines 1 and 2) and line 3
+  // up to box ② (types 1 and 2); the ends of line 3 for type 1 and type 2;
+  // all three lines for type 3.
+  void ShowCommonFactorOutLine();
+  void ShowFactoredPairLine();
+  void ShowFactoredSquareLine();
+  void ShowCommonFactorDifferenceSteps();
+
+  // --- Chapters 7 and 8 ---
   void StartFactorSubstitutionChapter();
   void StartBasicProblemsP30Chapter();
 
@@ -150,6 +169,7 @@ class Jorrel : public AreaFigures {
   float gJorrelPreviousFormulaType = 0;
   Text gJorrelSecondLetter;
   Text gJorrelMiddleSign;
+  Text gJorrelProblemLabel;
 
   // One step of a figure drawn from a table, relative to the figure origin:
   // a boxed cell (x, y, width, height, fill) or a dimension mark over the side
@@ -192,14 +212,20 @@ class Jorrel : public AreaFigures {
   void ShowPairProblem(const PairPractice& practice);
   // A factorisation line at (gLineStartX + dx, gLineY + 80).
   void PlaceFactorLine(float dx, int colour, const Text& text);
-  // Puts "+" before the texts of slots 1 to 4 whose values are positive.
-  void PrefixPlusSigns();
+  // Puts "+" before the texts of slots 1 to `last` whose values are positive.
+  void PrefixPlusSigns(int last = 4);
   // The terms of x^2+(p+q)x+pq for positive p and q in slots 1 to 6: p, q,
   // the sum and the product signed, then the sum and the product plain; the
   // candidate pairs of the product.
   void PrepareProductTerms(float p, float q);
   void RunSquaredTermsPart(const SquaredTermsPart& part);
   void SquaredTermsPageStart();
+  // Line 2 (the factor in box ① with the bracket) and line 3 up to box ②.
+  void ShowCommonFactorBracket(const Text& bracket);
+  // The next piece of a step display: 10 right of the line's end.
+  void NextStepText(const Text& text);
+  // Shows the generator's problem by its formula type, labelled, from gLineY.
+  void ShowCommonFactorProblemSteps();
   // The pair table of a problem at (gLineStartX + 640, 60): headers from the
   // plain product gTermText(6) and sum gTermText(5), the sum gTermValue(3)
   // wanted, every pair listed with both signs.
