@@ -61,6 +61,8 @@ class Jorrel : public AreaFigures {
   void ListCandidatePairs();
   // One kind of factor pair practice (chapter 2).
   struct PairPractice;
+  // Puts "+" before the texts of slots 1 to `last` whose values are positive.
+  void PrefixPlusSigns(int last = 4);
   // One random part of a chapter 5 practice.
   struct SquaredTermsPart;
 
@@ -145,9 +147,18 @@ class Jorrel : public AreaFigures {
   void ShowFactoredSquareLine();
   void ShowCommonFactorDifferenceSteps();
 
-  // --- Chapters 7 and 8 ---
+  // --- Chapter 7: factorising by substitution ---
   void StartFactorSubstitutionChapter();
+  void ShowFactorSubstitutionGoal();
+  void ShowFactorSubstitutionMenu();
+  void RunFactorSubstitutionExample7();     // ① problems (1) to (4)
+  void ShowFactorSubstitutionQ11Answers();  // ②
+
+  // --- Chapter 8: the elementary problems of page 30 ---
   void StartBasicProblemsP30Chapter();
+  void ShowBasicProblemsP30Menu();
+  void ShowBasicProblems123Answers();  // ① problems 1 to 3
+  void ShowBasicProblems456Answers();  // ② problems 4 to 6
 
   // --- Program globals ---
   float gJorrelSubMenuChoice = 0;
@@ -212,8 +223,6 @@ class Jorrel : public AreaFigures {
   void ShowPairProblem(const PairPractice& practice);
   // A factorisation line at (gLineStartX + dx, gLineY + 80).
   void PlaceFactorLine(float dx, int colour, const Text& text);
-  // Puts "+" before the texts of slots 1 to `last` whose values are positive.
-  void PrefixPlusSigns(int last = 4);
   // The terms of x^2+(p+q)x+pq for positive p and q in slots 1 to 6: p, q,
   // the sum and the product signed, then the sum and the product plain; the
   // candidate pairs of the product.
@@ -226,6 +235,12 @@ class Jorrel : public AreaFigures {
   void NextStepText(const Text& text);
   // Shows the generator's problem by its formula type, labelled, from gLineY.
   void ShowCommonFactorProblemSteps();
+  void DrawProblemBox(float x, float dy, bool heading, const Text& text);
+  // Example 7's random problems (1), (3) and (4), and the fixed problem (2).
+  void RunSubstitutionProblem1();
+  void ShowSubstitutionProblem2();
+  void RunSubstitutionProblem3();
+  void RunSubstitutionProblem4();
   // The pair table of a problem at (gLineStartX + 640, 60): headers from the
   // plain product gTermText(6) and sum gTermText(5), the sum gTermValue(3)
   // wanted, every pair listed with both signs.
