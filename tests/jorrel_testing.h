@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -257,6 +258,150 @@ inline Polynomial ExpandAnswer(const std::string& answer) {
   if (rest == "^2") return Times(first, first);
   EXPECT_TRUE(rest.size() > 2 && rest.front() == '(' && rest.back() == ')') << answer;
   return Times(first, Parse(rest.substr(1, rest.size() - 2)));
+}
+
+// Reads and multiplies out an expression in the lessons' markup: sums of
+// products of numbers, letters and bracketed parts ("(" and "{"), each with
+// an optional "^" power; "*" or nothing between factors. "3(y+2)(y-5)",
+// "(a+b)^2+5(a+b)+6", "={(2x+7)+(x-3)}" (a leading "=" is skipped).
+class ExpressionReader {
+ public:
+  explicit ExpressionReader(const std::string& s) : s_(s) {}
+  Polynomial Read() {
+    if (i_ < s_.size() && s_[i_] == '=') ++i_;
+    Polynomial p = Sum();
+    EXPECT_EQ(i_, s_.size()) << "unread: " << s_.substr(i_) << " in " << s_;
+    return p;
+  }
+
+ private:
+  Polynomial Sum() {
+    Polynomial total;
+    bool first = true;
+    while (i_ < s_.size() && s_[i_] != ')' && s_[i_] != '}') {
+      int sign = 1;
+      if (s_[i_] == '+' || s_[i_] == '-') {
+        sign = s_[i_] == '-' ? -1 : 1;
+        ++i_;
+      } else if (!first) {
+        break;
+      }
+      first = false;
+      Polynomial term = Times(Polynomial{{{}, sign}}, Product());
+      for (const auto& [m, c] : term) total[m] += c;
+    }
+    std::erase_if(total, [](const auto& t) { return t.second == 0; });
+    return total;
+  }
+  Polynomial Product() {
+    Polynomial p{{{}, 1}};
+    bool any = false;
+    while (i_ < s_.size()) {
+      const char c = s_[i_];
+      if (c == '*') {
+        ++i_;
+        continue;
+      }
+      Polynomial f;
+      if (std::isdigit(static_cast<unsigned char>(c))) {
+        int n = 0;
+        while (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_]))) n = n * 10 + (s_[i_++] - '0');
+        f = {{{}, n}};
+      } else if (std::isalpha(static_cast<unsigned char>(c))) {
+        f = {{{{c, 1}}, 1}};
+        ++i_;
+      } else if (c == '(' || c == '{') {
+        ++i_;
+        f = Sum();
+        EXPECT_TRUE(i_ < s_.size() && (s_[i_] == ')' || s_[i_] == '}')) << s_;
+        ++i_;
+      } else {
+        break;
+      }
+      if (i_ + 1 < s_.size() && s_[i_] == '^') {
+        const int power = s_[i_ + 1] - '0';
+        i_ += 2;
+        Polynomial base = f;
+        for (int k = 1; k < power; ++k) f = Times(f, base);
+      }
+      p = Times(p, f);
+      any = true;
+    }
+    EXPECT_TRUE(any) << "no factor at " << i_ << " in " << s_;
+    return p;
+  }
+  std::string s_;
+  size_t i_ = 0;
+};
+inline Polynomial Expand(const std::string& s) { return ExpressionReader(s).Read(); }
+
+// The draws of one problem of the mixed practice, replayed in the order the
+// practice takes them: the problem it must show, and every type drawn.
+struct MixedDraw {
+  std::vector<int> accepted;  // the type of each try, after the draws equal to the one before
+  int type;  // as named: 1 to 4
+  Polynomial problem;
+  char letter;
+};
+
+inline MixedDraw NextMixedDraw(plat::Random& r, int& previous) {
+  MixedDraw d;
+  float a, b;
+  int t;
+  for (;;) {
+    a = plat::Int(r.Rnd() * 9 + 1);
+    b = plat::Int(r.Rnd() * 9 + 1);
+    if (plat::Int(r.Rnd() * 2 + 1) == 1) a = -a;
+    if (plat::Int(r.Rnd() * 2 + 1) == 2) b = -b;
+    do {
+      t = static_cast<int>(plat::Int(r.Rnd() * 5 + 1));
+    } while (t == previous);
+    previous = t;
+    d.accepted.push_back(t);
+    if (t != 1 || (a != b && a + b != 0)) break;
+  }
+  const int ia = static_cast<int>(std::fabs(a)), ib = static_cast<int>(b);
+  auto binomial = [](int c) { return Polynomial{{{{'x', 1}}, 1}, {{}, c}}; };
+  switch (t) {
+    case 1:
+      d.problem = Times(binomial(static_cast<int>(a)), binomial(ib));
+      break;
+    case 2:
+      d.problem = Times(binomial(ia), binomial(ia));
+      break;
+    case 3:
+      d.problem = Times(binomial(-ia), binomial(-ia));
+      break;
+    case 4:
+      d.problem = Times(binomial(ia), binomial(-ia));
+      break;
+    case 5: {
+      const int m = static_cast<int>(plat::Int(r.Rnd() * 4 + 1));
+      static const std::map<int, std::pair<int, int>> kPairs = {{1, {1, 4}}, {2, {2, 8}}, {3, {4, 9}}, {4, {4, 16}}};
+      auto [p, q] = kPairs.at(m);
+      if (plat::Int(r.Rnd() * 2 + 1) == 1) {
+        p = -p;
+        q = -q;
+      }
+      d.problem = Times(binomial(p), binomial(q));
+      break;
+    }
+  }
+  d.type = t == 5 ? 1 : t;
+  d.letter = "xyab"[static_cast<int>(plat::Int(r.Rnd() * 4 + 1)) - 1];
+  return d;
+}
+
+// The problem with its letter read as x.
+inline Polynomial AsX(const std::string& text, char letter) {
+  std::string s = text;
+  for (char& c : s)
+    if (c == letter) c = 'x';
+  return Parse(s);
+}
+
+inline int Seed(const std::string& time) {
+  return std::stoi(time.substr(0, 2)) + std::stoi(time.substr(3, 2)) + std::stoi(time.substr(6, 2));
 }
 
 }  // namespace jorrel_testing
