@@ -107,8 +107,9 @@ void Dellmir::LayCourseBase(const char* startLetter, const char* endLetter) {
 
 void Dellmir::DrawArcRows(std::span<const ArcRow> rows, bool commonY) {
   for (const ArcRow& row : rows) {
-    const float y1 = gPointY(commonY ? 1 : row.from);
-    DrawArcBetween(row, gPointX(row.from), y1, gPointX(row.to), commonY ? y1 : gPointY(row.to));
+    const float y1 = gPointY(commonY ? 1 : row.from) + row.dy;
+    DrawArcBetween(row, gPointX(row.from) + row.fromDx, y1, gPointX(row.to) + row.toDx,
+                   commonY ? y1 : gPointY(row.to) + row.dy);
   }
 }
 
@@ -131,6 +132,7 @@ void Dellmir::DrawArcBetween(const ArcRow& row, float x1, float y1, float x2, fl
   gLabelText = Literal(row.label);
   gLabelNudgeX = row.nudgeX;
   gLabelNudgeY = row.nudgeY;
+  gUseLabelTypesetter = 0;
   DrawDottedArcOverSegment();
 }
 

@@ -63,8 +63,4 @@ void Dellmir::ShowPolynomialByMonomialGoal() {
                     });
 }
 
-// Chapters not written yet lead straight back to the main menu.
-void Dellmir::StartDivisionByMonomialChapter() {}
-void Dellmir::StartPolynomialProductChapter() {}
-
 }  // namespace lesson
