@@ -75,7 +75,7 @@ struct Session {
   }
   // The last expression of the chapter: the one before the main menu comes
   // back.
-  const Drawn& LastBeforeMenu() const { return drawn[Find("＜Fennor　メニュー＞", 1) - 1]; }
+  const Drawn& LastBeforeMenu() const { return drawn[Find("＜Ｆｅｎｎｏｒ　メニュー＞", 1) - 1]; }
   // Index of the first expression at or after `from` with this text, or -1.
   int Find(const std::string& text, size_t from = 0) const {
     for (size_t i = from; i < drawn.size(); ++i)
@@ -154,7 +154,7 @@ std::vector<std::string> SeedTimes(int step) {
 }
 
 const std::vector<Expected> kMenuLines = {
-    {"＜Fennor　メニュー＞", 264, 30, 15},
+    {"＜Ｆｅｎｎｏｒ　メニュー＞", 264, 30, 15},
     {"1　公式１", 44, 120, 13},
     {"2　公式２、３", 44, 180, 15},
     {"3　公式４", 44, 240, 13},
@@ -328,7 +328,7 @@ TEST(FennorChapter1, TaskBoxesAndTheExplanation) {
   // The figures at (660, 100): first with the sides only, then with the
   // areas; the number case is not regrouped, the letter case is.
   std::vector<std::string> areas;
-  for (size_t i = run.Find("(x+2)(x+3)"); i < run.drawn.size() && run.drawn[i].text != "＜Fennor　メニュー＞"; ++i)
+  for (size_t i = run.Find("(x+2)(x+3)"); i < run.drawn.size() && run.drawn[i].text != "＜Ｆｅｎｎｏｒ　メニュー＞"; ++i)
     if (run.drawn[i].colour == 13) areas.push_back(run.drawn[i].text);
   EXPECT_EQ(areas, (std::vector<std::string>{"x^2", "3x", "2x", "6", "x^2", "bx", "ax", "ab", "bx", "(a+b)x"}));
   EXPECT_EQ(run.Count("fill x1=748 y1=100 x2=968 y2=320 border=0 fill=3"), 4);
