@@ -48,7 +48,7 @@ double Luminance(const Rgb& c) {
 //
 // Gothic glyphs: the baseline lies a little below the em box's, so that even
 // the tallest digits keep a clear gap under a rule drawn along their cell's top.
-constexpr double kBaseline = 0.92;
+constexpr double kBaseline = 0.91;
 // Roman letters of the serif face (the italic a, x and c of the formulas) are
 // set in cells whose top lies above the line of the Gothic digits beside them:
 // they stand near that line, below their cell, and are drawn narrower than
