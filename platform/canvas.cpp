@@ -46,14 +46,18 @@ double Luminance(const Rgb& c) {
 
 // Where glyphs sit in their cells. Sizes are fractions of the font size.
 //
-// Gothic glyphs: the baseline lies a little below the em box's, so that even
-// the tallest digits keep a clear gap under a rule drawn along their cell's top.
-constexpr double kBaseline = 0.91;
+// Gothic glyphs: the em box (ascent 0.88, descent 0.12) stands on the cell's
+// bottom and is a little shorter than the cell, so that even the tallest
+// digits keep a clear gap under a rule drawn along their cell's top, and
+// nothing reaches further down than a full-height em box would.
+constexpr double kDescent = 0.12;
+constexpr double kEmHeight = 0.97;
+constexpr double kBaseline = 1 - kDescent * kEmHeight;
 // Roman letters of the serif face (the italic a, x and c of the formulas) are
 // set in cells whose top lies above the line of the Gothic digits beside them:
 // they stand near that line, below their cell, and are drawn narrower than
 // the cell so that they fit their advance with room on both sides.
-constexpr double kRomanBaseline = 1.17;
+constexpr double kRomanBaseline = 1.15;
 constexpr double kRomanWidth = 0.58;
 // The typesetters put a Roman letter's cell 4 units into the letter's advance,
 // and the advance is 0.6 of the cell's width plus 3.2 units (27 units for a
@@ -195,24 +199,25 @@ void RenderGlyph(cairo_t* cr, const DrawOp& op, double cellX, bool half, char32_
     // As wide as a Roman letter, on the Gothic line.
     hScale = op.h * kRomanWidth;
     originX = 0;
-    baseline = size * kBaseline * vScale;
+    baseline = size * kBaseline * op.v;
   } else if (IsOperatorSign(u)) {
     hScale = vScale = std::min(op.h, op.v) * kSignSize / std::max({g.width, g.height, 0.01});
     const GlyphBox digit = FontCache::Get().Measure(face, op.bold, op.italic, U'0');
-    const double middle = size * op.v * (kBaseline + (digit.top + digit.height / 2));
+    const double middle = size * op.v * (kBaseline + kEmHeight * (digit.top + digit.height / 2));
     originX = cellWidth / 2 - (g.left + g.width / 2) * size * hScale;
     baseline = middle - (g.top + g.height / 2) * size * vScale;
   } else {
     // Proportional half-width glyphs (the Gothic face's digits and Latin
     // letters) are narrowed to fit their cell.
     if (half && g.advance > 0.5) hScale *= 0.5 / g.advance;
+    vScale = op.v * kEmHeight;
     if (u == U'.' || u == U',') {
       // A point sits in the left quarter of its cell, clear of the digit after it.
       originX = cellWidth / 4 - (g.left + g.width / 2) * size * hScale;
     } else {
       originX = (cellWidth - g.advance * size * hScale) / 2;
     }
-    baseline = size * kBaseline * vScale;
+    baseline = size * kBaseline * op.v;
   }
 
   cairo_save(cr);

@@ -217,6 +217,23 @@ TEST(Typography, ScriptEllIsAsHeavyAsBoldGothic) {
   }
 }
 
+// A full-width glyph stays inside its cell: a boxed cell drawn again over
+// a circled number leaves no trace of it below the box.
+TEST(Typography, BoxDrawnAgainHidesTheGlyphItHeld) {
+  Page<> page(kDellmirLike);
+  plat::Screen& s = page.screen();
+  s.SetDrawWidth(0, 3);
+  s.Line(191, 178, 311, 228, 3, plat::kFilledBox, 13);
+  s.SetFontBold(0, -1);
+  s.Symbol(234, 181, SJ("①"), 2, 3, 5);
+  s.Line(191, 178, 311, 228, 3, plat::kFilledBox, 13);
+  Ink ink(s.canvas(), 185, 229, 320, 240);
+  double darkest = 0;
+  for (int y = 229; y <= 240; ++y)
+    for (int x = 185; x <= 320; ++x) darkest = std::max(darkest, ink.Darkness(x, y));
+  EXPECT_LT(darkest, 0.05);
+}
+
 // A program's name is no formula: the heading writes it in full-width letters,
 // which no letter rule of the typesetter turns into an italic or script glyph.
 TEST(MenuHeading, ProgramNameInFullWidthLettersInTheGothicFace) {
