@@ -126,7 +126,7 @@ TEST(Palette, TextAndStrokesReadOnTheirSurfaces) {
       {0, 15}, {3, 15}, {4, 15}, {5, 15}, {7, 15},  // on the page
       {13, 10}, {15, 10},                           // on the menu board
       {13, 3}, {13, 4}, {13, 6}, {13, 8},           // labels in the figures
-      {5, 13}, {3, 13}, {5, 11},                    // text and typed answers in boxed cells
+      {5, 13}, {3, 13}, {5, 11}, {0, 13}, {0, 11},  // text and typed answers in boxed cells
   };
   for (const auto& p : pairs)
     EXPECT_GE(ContrastRatio(p.text, p.surface), 4.5) << "colour " << p.text << " on " << p.surface;
