@@ -136,11 +136,7 @@ inline int CountPrefix(const Lines& lines, const std::string& prefix) {
 inline const std::string kKeyWaitBox = "fill x1=96 y1=657 x2=400 y2=693 border=13 fill=4";
 inline const std::string kStepBox = "fill x1=96 y1=639 x2=400 y2=675 border=13 fill=12";
 inline int KeyWaits(const Lines& lines) { return CountPrefix(lines, kKeyWaitBox); }
-inline std::string Keys(const std::string& key, int n) {
-  std::string s;
-  for (int i = 0; i < n; ++i) s += key + " ";
-  return s;
-}
+using testing_support::Keys;
 
 // A filled box as the trace shows it, without its pen width.
 inline std::string FillBox(float x1, float y1, float x2, float y2, int border, int fill) {
