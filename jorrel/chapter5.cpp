@@ -69,7 +69,8 @@ void Jorrel::MakeCoprimeCoefficients() {
 
 // The texts of a part are patterns: "%P" p, "%Q" q, "%p" p^2, "%M" 2pq, "%q"
 // q^2, "%x" and "%y" the letters, "%X" and "%Y" the squared letters, "%s" the
-// middle sign; everything else stands as it is.
+// middle sign; everything else stands as it is. Every "%" of a pattern is
+// one of these.
 struct Jorrel::SquaredTermsPart {
   bool blanksOne;  // q = 1 is not written before the second letter
   const char* problem;
@@ -111,7 +112,6 @@ Text Expand(const Jorrel& j, const char* pattern) {
       case 'X': out += j.gLabelList(1); break;
       case 'Y': out += j.gLabelList(2); break;
       case 's': out += j.gJorrelMiddleSign; break;
-      default: out += *c; break;
     }
   }
   return out;
