@@ -86,6 +86,16 @@ void Jorrel::ShowProblemPairTable() {
   ShowFactorPairTable();
 }
 
+void Jorrel::PrepareSignedTermTexts(int last) {
+  PrepareTextsAndKeyChoice();
+  if (gTermValue(3) == 1) {
+    gTermText(3) = Text();
+  } else if (gTermValue(3) == -1) {
+    gTermText(3) = Text(1, '-');
+  }
+  PrefixPlusSigns(last);
+}
+
 void Jorrel::PrefixPlusSigns(int last) {
   for (gLoopIndex = 1; gLoopIndex <= static_cast<float>(last); gLoopIndex += 1)
     if (gTermValue(gLoopIndex) > 0) gTermText(gLoopIndex) = "+" + gTermText(gLoopIndex);

@@ -73,14 +73,10 @@ void Jorrel::ShowPairProblem(const PairPractice& practice) {
   DrawPairNumbers(practice);
   gDivisorNumber = gTermValue(4);
   ListCandidatePairs();
-  PrepareTextsAndKeyChoice();
   if (practice.signedTexts) {
-    if (gTermValue(3) == 1) {
-      gTermText(3) = Text();
-    } else if (gTermValue(3) == -1) {
-      gTermText(3) = Text(1, '-');
-    }
-    PrefixPlusSigns();
+    PrepareSignedTermTexts(4);
+  } else {
+    PrepareTextsAndKeyChoice();
   }
 
   gLineStartX = 88;

@@ -26,30 +26,33 @@ void Jorrel::MakeSquareConstantTrinomial() {
   gJorrelFormulaType = 1;
 }
 
+void Jorrel::DrawFormulaNumbers(int types) {
+  float a, b;
+  for (;;) {
+    a = plat::Int(scr.Rnd() * 9 + 1);
+    b = plat::Int(scr.Rnd() * 9 + 1);
+    gRandomPick = plat::Int(scr.Rnd() * 2 + 1);
+    if (gRandomPick == 1) a = -a;
+    gRandomPick = plat::Int(scr.Rnd() * 2 + 1);
+    if (gRandomPick == 2) b = -b;
+    gJorrelFormulaType = plat::Int(scr.Rnd() * static_cast<float>(types) + 1);
+    while (gJorrelFormulaType == gJorrelPreviousFormulaType)
+      gJorrelFormulaType = plat::Int(scr.Rnd() * static_cast<float>(types) + 1);
+    gJorrelPreviousFormulaType = gJorrelFormulaType;
+    if (gJorrelFormulaType != 1 || (a != b && a + b != 0)) break;
+  }
+  gTermValue(1) = a;
+  gTermValue(2) = b;
+  gTermValue(3) = a + b;
+  gTermValue(4) = a * b;
+}
+
 void Jorrel::RunMixedFactorPractice() {
   DrawPieces(*this, {Wipe(0, 0, 1320, 1300)});
   gInputValue = 3;
   while (gInputValue != 1) {
-    // a and b from -9..-1, 1..9 and a type other than the one drawn last; a
-    // type 1 whose numbers are equal or cancel is drawn again, numbers too.
-    float a, b;
-    for (;;) {
-      a = plat::Int(scr.Rnd() * 9 + 1);
-      b = plat::Int(scr.Rnd() * 9 + 1);
-      gRandomPick = plat::Int(scr.Rnd() * 2 + 1);
-      if (gRandomPick == 1) a = -a;
-      gRandomPick = plat::Int(scr.Rnd() * 2 + 1);
-      if (gRandomPick == 2) b = -b;
-      float type = plat::Int(scr.Rnd() * 5 + 1);
-      while (type == gJorrelPreviousFormulaType) type = plat::Int(scr.Rnd() * 5 + 1);
-      gJorrelPreviousFormulaType = type;
-      gJorrelFormulaType = type;
-      if (type != 1 || (a != b && a + b != 0)) break;
-    }
-    gTermValue(1) = a;
-    gTermValue(2) = b;
-    gTermValue(3) = a + b;
-    gTermValue(4) = a * b;
+    DrawFormulaNumbers(5);
+    const float a = gTermValue(1);
     switch (plat::CInt(gJorrelFormulaType)) {
       case 2:  // (x+a)^2
       case 3:  // (x-a)^2
@@ -72,13 +75,7 @@ void Jorrel::RunMixedFactorPractice() {
     gTermValue(5) = std::fabs(gTermValue(1));
     gTermValue(6) = std::fabs(gTermValue(3));
     gTermValue(7) = std::fabs(gTermValue(4));
-    PrepareTextsAndKeyChoice();
-    if (gTermValue(3) == 1) {
-      gTermText(3) = Text();
-    } else if (gTermValue(3) == -1) {
-      gTermText(3) = Text(1, '-');
-    }
-    PrefixPlusSigns();
+    PrepareSignedTermTexts(4);
     static constexpr char kLetters[] = {'x', 'y', 'a', 'b'};
     gRandomPick = plat::Int(scr.Rnd() * 4 + 1);
     gJorrelLetter = Text(1, kLetters[plat::CInt(gRandomPick) - 1]);

@@ -15,25 +15,8 @@ constexpr float kWideBox = 132, kNarrowBox = 88;
 }  // namespace
 
 void Jorrel::MakeCommonFactorProblem() {
-  // a and b from -9..-1, 1..9; the type alone is drawn again while it is the
-  // type drawn last; a type 1 whose numbers are equal or cancel starts over.
-  float a, b;
-  for (;;) {
-    a = plat::Int(scr.Rnd() * 9 + 1);
-    b = plat::Int(scr.Rnd() * 9 + 1);
-    gRandomPick = plat::Int(scr.Rnd() * 2 + 1);
-    if (gRandomPick == 1) a = -a;
-    gRandomPick = plat::Int(scr.Rnd() * 2 + 1);
-    if (gRandomPick == 2) b = -b;
-    gJorrelFormulaType = plat::Int(scr.Rnd() * 3 + 1);
-    while (gJorrelFormulaType == gJorrelPreviousFormulaType) gJorrelFormulaType = plat::Int(scr.Rnd() * 3 + 1);
-    gJorrelPreviousFormulaType = gJorrelFormulaType;
-    if (gJorrelFormulaType != 1 || (a != b && a + b != 0)) break;
-  }
-  gTermValue(1) = a;
-  gTermValue(2) = b;
-  gTermValue(3) = a + b;
-  gTermValue(4) = a * b;
+  DrawFormulaNumbers(3);
+  const float a = gTermValue(1);
   if (gJorrelFormulaType == 2) {
     gTermValue(3) = 2 * a;
     gTermValue(4) = a * a;
@@ -48,13 +31,7 @@ void Jorrel::MakeCommonFactorProblem() {
   if (gRandomPick == 1) gTermValue2(1) = -gTermValue2(1);
   gTermValue(5) = gTermValue2(1) * gTermValue(3);
   gTermValue(6) = gTermValue2(1) * gTermValue(4);
-  PrepareTextsAndKeyChoice();
-  if (gTermValue(3) == 1) {
-    gTermText(3) = Text();
-  } else if (gTermValue(3) == -1) {
-    gTermText(3) = Text(1, '-');
-  }
-  PrefixPlusSigns(6);
+  PrepareSignedTermTexts(6);
 }
 
 void Jorrel::NextStepText(const Text& text) { DrawTextLine(*this, gLineEndX + 10, gLineY, 0, text); }

@@ -88,6 +88,21 @@ void TrinomialInM(Jorrel& j) {
   NextPiece(j, 10, 0, j.gTermText(2) + ")");
 }
 
+// After a key each: the part in box ①, a and b in ② and ③, the part in both
+// boxes ④.
+void RevealTrinomialInM(Jorrel& j, const Text& part) {
+  j.WaitForKey();
+  KeptBox(j, 1, 120, part);
+  j.WaitForKey();
+  KeptBox(j, 2, 90, j.gTermText(1));
+  j.WaitForKey();
+  KeptBox(j, 3, 90, j.gTermText(2));
+  j.WaitForKey();
+  KeptBox(j, 4, 120, part);
+  j.WaitForKey();
+  KeptBox(j, 5, 120, part);
+}
+
 // The pair a, b of a trinomial in M: |a| from 1 to 5 with a sign, b from 1 to
 // 4 raised by one when it is |a|.
 void DrawFactorPair(Jorrel& j) {
@@ -96,18 +111,6 @@ void DrawFactorPair(Jorrel& j) {
   if (j.gTermValue(2) == std::fabs(j.gTermValue(1))) j.gTermValue(2) += 1;
   j.gTermValue(3) = j.gTermValue(1) + j.gTermValue(2);
   j.gTermValue(4) = j.gTermValue(1) * j.gTermValue(2);
-}
-
-// The texts after PrepareTextsAndKeyChoice: a coefficient of M of 1 or -1
-// as its sign alone, "+" before the positive ones.
-void SignedTrinomialTexts(Jorrel& j) {
-  j.PrepareTextsAndKeyChoice();
-  if (j.gTermValue(3) == 1) {
-    j.gTermText(3) = Text();
-  } else if (j.gTermValue(3) == -1) {
-    j.gTermText(3) = Text(1, '-');
-  }
-  j.PrefixPlusSigns(6);
 }
 
 }  // namespace
@@ -154,7 +157,7 @@ void Jorrel::ShowSubstitutionProblem2() {
 // (E)^2+s(E)+p = M^2+sM+p = (M+a)(M+b) = (E+a)(E+b).
 void Jorrel::RunSubstitutionProblem3() {
   DrawFactorPair(*this);
-  SignedTrinomialTexts(*this);
+  PrepareSignedTermTexts(6);
   static constexpr const char* kParts[] = {"a+b", "b-c", "a-b", "2a+c", "b+3c"};
   for (int k = 1; k <= 5; ++k) gLabelList(k) = Literal(kParts[k - 1]);
   gRandomPick = plat::Int(scr.Rnd() * 5 + 1);
@@ -165,16 +168,7 @@ void Jorrel::RunSubstitutionProblem3() {
   ProblemAndSubstitution(*this, "(3)", 48,
                          "(" + part + ")^2" + gTermText(3) + "(" + part + ")" + gTermText(4), 120);
   TrinomialInM(*this);
-  WaitForKey();
-  KeptBox(*this, 1, 120, part);
-  WaitForKey();
-  KeptBox(*this, 2, 90, gTermText(1));
-  WaitForKey();
-  KeptBox(*this, 3, 90, gTermText(2));
-  WaitForKey();
-  KeptBox(*this, 4, 120, part);
-  WaitForKey();
-  KeptBox(*this, 5, 120, part);
+  RevealTrinomialInM(*this, part);
 }
 
 // (x+k)^2+s(x+k)+p with M for x+k, ending in (x+(k+a))(x+(k+b)); right of
@@ -186,7 +180,7 @@ void Jorrel::RunSubstitutionProblem4() {
     gTermValue(5) = gTermValue2(1) + gTermValue(1);
     gTermValue(6) = gTermValue2(1) + gTermValue(2);
   } while (gTermValue(5) == 0 || gTermValue(6) == 0);
-  SignedTrinomialTexts(*this);
+  PrepareSignedTermTexts(6);
   for (int i = 1; i <= 6; ++i)
     if (gTermValue2(i) > 0) gTermText2(i) = "+" + gTermText2(i);
   const Text part = "x" + gTermText2(1);
@@ -201,16 +195,7 @@ void Jorrel::RunSubstitutionProblem4() {
   NextPiece(*this, 10, 0, SJ(")(x"));
   NewBox(*this, 7, 10, 90, "⑥");
   NextPiece(*this, 10, 0, SJ(")"));
-  WaitForKey();
-  KeptBox(*this, 1, 120, part);
-  WaitForKey();
-  KeptBox(*this, 2, 90, gTermText(1));
-  WaitForKey();
-  KeptBox(*this, 3, 90, gTermText(2));
-  WaitForKey();
-  KeptBox(*this, 4, 120, part);
-  WaitForKey();
-  KeptBox(*this, 5, 120, part);
+  RevealTrinomialInM(*this, part);
   WaitForKey();
   KeptBox(*this, 6, 90, gTermText(5));
   WaitForKey();

@@ -63,6 +63,9 @@ class Jorrel : public AreaFigures {
   struct PairPractice;
   // Puts "+" before the texts of slots 1 to `last` whose values are positive.
   void PrefixPlusSigns(int last = 4);
+  // The texts of all term values, then slot 3, a coefficient of a letter, as
+  // its sign alone for 1 and -1, and "+" before the positive ones to `last`.
+  void PrepareSignedTermTexts(int last);
   // One random part of a chapter 5 practice.
   struct SquaredTermsPart;
 
@@ -114,6 +117,11 @@ class Jorrel : public AreaFigures {
   // The mixed practice's fifth kind: x^2+(p+q)x+pq with a square constant pq
   // (4, 16, 36 or 64) that is no perfect square; formula type 1.
   void MakeSquareConstantTrinomial();
+  // a and b from -9..-1, 1..9 (a negated on the first coin's 1, b on the
+  // second coin's 2) and a formula type from 1 to `types` other than the one
+  // drawn last; a type 1 whose numbers are equal or cancel is drawn again,
+  // numbers too. Leaves a, b, a + b, ab in slots 1 to 4.
+  void DrawFormulaNumbers(int types);
 
   // --- Chapter 5: squared terms such as 9x^2 and 4y^2 ---
   void StartSquaredTermsChapter();
