@@ -3,7 +3,6 @@
 // dots, boxes and key waits in one ordered list of lines.
 #pragma once
 
-#include <cstdio>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -105,17 +104,7 @@ inline std::string AnyKeys(int n) {
   return keys;
 }
 
-// Times of day whose seeds (hours + minutes + seconds) cover 0 to 141.
-inline std::vector<std::string> SeedTimes(int step) {
-  std::vector<std::string> times;
-  for (int seed = 0; seed <= 141; seed += step) {
-    int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, s);
-    times.push_back(buf);
-  }
-  return times;
-}
+using testing_support::SeedTimes;
 
 // The dots of the arcs drawn: filled circles of radius 0.5.
 struct Dot {
