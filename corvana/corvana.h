@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "common/figures/figures.h"
@@ -92,6 +94,12 @@ constexpr std::array<Piece, 3> GoalPieces(const char* goal) {
   }};
 }
 
+// A figure's point: list element, and its place in figure units (y upwards).
+struct FigurePoint {
+  int element;
+  float u, v;
+};
+
 class Corvana : public Lesson {
  public:
   explicit Corvana(plat::Screen& screen) : Lesson(screen, kCorvanaSettings) {}
@@ -135,6 +143,28 @@ class Corvana : public Lesson {
   void MakeReviewTwoTexts();
   void ShowReviewTwoScreens();
 
+  // Chapter 4, representing numbers.
+  void StartRepresentingNumbersChapter();
+  void ShowRepresentingNumbersGoal();
+  void ShowRepresentingNumbersMenu();
+  void ShowMultipleOfThreeFormQ1();
+  void ShowEvenNumberFormQ2();
+  void ShowOddNumberFormQ3();
+  void ShowConsecutiveAndPairFormsQ4();
+  void ShowRepresentationsSummary();
+  void RunLetterExpressionsExercise1();
+  void RunMultipleOrNotExercise2();
+
+  // Chapter 7, proofs about figures.
+  void StartFigureProofsChapter();
+  void ShowFigureProofsGoal();
+  void ShowFigureProofsMenu();
+  void ShowRoadAreaQuestion();
+  void ShowCircularRoadExample();
+  void DrawRoadFigure15();
+  void DrawRoadFigure20();
+  void PrepareSquareRoadStrip();
+
   // The number chosen on the current chapter's sub-menu.
   float gCorvanaSubMenuChoice = 0;
   // The x of a lesson screen's headings.
@@ -142,6 +172,13 @@ class Corvana : public Lesson {
   // The first operand of the last random problem accepted anywhere in the
   // program: the next one, of whatever item, may not repeat it.
   float gCorvanaPreviousValue = 0;
+  // The circles of the circular road: the inner one, the road's centre line,
+  // the outer one.
+  float gCorvanaInnerRadius = 0;
+  float gCorvanaCentreLineRadius = 0;
+  float gCorvanaOuterRadius = 0;
+  // The x of a second column of questions on a line.
+  float gCorvanaSecondColumnX = 0;
 
  private:
   // Chapter 1 helpers.
@@ -176,6 +213,22 @@ class Corvana : public Lesson {
   void ShowTaskOneScreens();
   void MakeTaskTwoProblem();
   void ShowTaskTwoScreens();
+
+  // Chapter 4 helpers.
+  void KeepAnswerPoint(int n);
+  void DrawLinePieces(float x, float y, std::initializer_list<std::pair<int, Text>> pieces);
+  void RunWholeWindowExercise(void (Corvana::*pass)());
+  void PoseLetterExpressions();
+  void PoseMultipleOrNot();
+
+  // Chapter 7 helpers.
+  void SetFigureOrigin(float left, float top, float columns, float rows);
+  void PlaceFigurePoints(std::span<const FigurePoint> points);
+  std::pair<float, float> PointAt(int element);
+  void MarkRoadWidth(float x1, float y1, float x2, float y2);
+  void CutRoad(int from, int to);
+  void DrawRoadPiece(int a, int b, int c, int d);
+  void DrawDoubleArrow(float tipX, float tipY, float tailX, float tailY);
 };
 
 }  // namespace lesson

@@ -17,10 +17,10 @@ void Corvana::CorvanaShowMainMenu() {
       &Corvana::StartQuickCalculationChapter,   // 1
       &Corvana::StartNumberCalculationChapter,  // 2
       &Corvana::StartExpressionValueChapter,    // 3
-      nullptr,                                  // 4 StartRepresentingNumbersChapter
+      &Corvana::StartRepresentingNumbersChapter,  // 4
       nullptr,                                  // 5 StartOddNumbersChapter
       nullptr,                                  // 6 StartEvenNumbersChapter
-      nullptr,                                  // 7 StartFigureProofsChapter
+      &Corvana::StartFigureProofsChapter,       // 7
       nullptr,                                  // 8 StartProblemsAChapter
       nullptr,                                  // 9 StartProblemsBChapter
   };

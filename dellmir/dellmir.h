@@ -54,6 +54,12 @@ struct PointLabel {
   const char* text;  // UTF-8
 };
 
+// Chapter 3: a divisor's letter part and the letter parts of the two quotient
+// terms.
+struct LetterParts {
+  const char *divisor, *first, *second;  // UTF-8
+};
+
 class Dellmir : public Lesson {
  public:
   explicit Dellmir(plat::Screen& screen) : Lesson(screen, kDellmirSettings) {}
@@ -204,6 +210,8 @@ class Dellmir : public Lesson {
   void ShowDivisionByMonomialMenu();
   void RunReciprocalReview();
   void RunDivisionExample3();
+  void Example3Kind2Loop();
+  void Example3Summary();
   void ShowDivisionQ3Answers();
 
  private:
@@ -214,6 +222,15 @@ class Dellmir : public Lesson {
   void MakeCoefficientText(int k);
   void StrikeFractionNumbers(int k, const Text& struck, const Text& factor, const Text& denominator, bool factorLast);
   void ShowReciprocalTable();
+  void MakeExample3XyProblem();
+  void MakeExample3AbProblem();
+  void DrawQuotientFactors();
+  void MakeExample3TermTexts(const char* firstLetters, const char* secondLetters);
+  void MakeExample3DivisorTexts(std::span<const LetterParts> choices, const Text& coefficient, const Text& top,
+                                const Text& digits, bool negative);
+  void ShowExample3Work(const Text& factor, const Text& divisorDigits, bool xyKind);
+  void StrikeFractionLetters(int k, const Text& digits, bool secondFraction, bool denominatorFirst);
+  void StrikeLastFraction(const char* numeratorMarks, const char* denominatorMarks);
 
   // --- Chapter 4 helpers ---
   // "a+", "b)(", "c+", "d)" from the line end, each beginning recorded in

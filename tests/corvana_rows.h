@@ -1,7 +1,7 @@
 // Reading Corvana's replay traces as a pupil reads the screen: the glyphs of
 // one colour drawn one after the other on one line form a row, with raised
-// glyphs written "^2", the times sign "*", the italic letters (set higher, in
-// a face of their own) in their place, and the signs the typesetter draws as
+// glyphs written "^2", the times sign "*", the italic letters and the script
+// ell (set higher, in faces of their own) in their place, and the signs the typesetter draws as
 // strokes read back: a short level stroke is "-", crossed by an upright one it
 // is "+".
 #pragma once
@@ -48,6 +48,7 @@ inline std::vector<Row> ReadRows(const std::vector<std::string>& lines) {
       float x = Field(l, "x"), y = Field(l, "y");
       bool italic = Field(l, "italic") == 1;
       if (italic) y += 22;
+      if (l.find(" face=ell ") != std::string::npos) y += 6;  // the script ell stands 6 higher
       int colour = static_cast<int>(Field(l, "colour"));
       size_t q = l.find('"');
       std::string glyph = l.substr(q + 1, l.size() - q - 2);

@@ -93,16 +93,8 @@ inline const Expr* FindExpr(const std::vector<Expr>& exprs, const std::string& t
 }
 
 // The keys that type a number and Enter; n keys for n key waits.
-inline std::string Type(const std::string& number) {
-  std::string keys;
-  for (char c : number) keys += std::string(1, c) + " ";
-  return keys + "Enter ";
-}
-inline std::string AnyKeys(int n) {
-  std::string keys;
-  for (int i = 0; i < n; ++i) keys += "Space ";
-  return keys;
-}
+using testing_support::Type;
+inline std::string AnyKeys(int n) { return testing_support::Keys("Space", n); }
 
 using testing_support::SeedTimes;
 
