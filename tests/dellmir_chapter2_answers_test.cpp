@@ -147,7 +147,7 @@ TEST(DellmirChapter2Example2, WorkedLinesAreEqualOverManySeeds) {
   }
 }
 
-// Chosen problems: the places of the Part's example, bare signs, and the
+// Chosen problems: a worked example, bare signs, and the
 // result lines with a missing term.
 TEST(DellmirChapter2Example2, LinesOfChosenNumbers) {
   struct Case {
