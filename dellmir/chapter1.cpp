@@ -107,10 +107,10 @@ void Dellmir::LayCourseBase(const char* startLetter, const char* endLetter) {
 
 void Dellmir::DrawArcRows(std::span<const ArcRow> rows, bool commonY) {
   for (const ArcRow& row : rows) {
-    gP1X = gPointX(row.from);
-    gP1Y = gPointY(commonY ? 1 : row.from);
-    gP2X = gPointX(row.to);
-    gP2Y = commonY ? gP1Y : gPointY(row.to);
+    gP1X = gPointX(row.from) + row.fromDx;
+    gP1Y = gPointY(commonY ? 1 : row.from) + row.dy;
+    gP2X = gPointX(row.to) + row.toDx;
+    gP2Y = commonY ? gP1Y : gPointY(row.to) + row.dy;
     gTextColour = static_cast<float>(row.labelColour);
     gFigureColour = static_cast<float>(row.colour);
     gArcSide = row.side;
@@ -125,6 +125,7 @@ void Dellmir::DrawArcRows(std::span<const ArcRow> rows, bool commonY) {
     gLabelText = Literal(row.label);
     gLabelNudgeX = row.nudgeX;
     gLabelNudgeY = row.nudgeY;
+    gUseLabelTypesetter = 0;
     DrawDottedArcOverSegment();
   }
 }

@@ -37,8 +37,32 @@ class Jorrel : public AreaFigures {
   void DrawFactorRectangle();
   void DrawCommonFactorRectangles();
 
-  // --- Chapters 2 to 8 ---
+  // --- Chapter 2: formula 1 used backwards ---
   void StartFormula1BackwardsChapter();
+  void ShowFormula1BackwardsGoal();
+  void ShowFormula1BackwardsMenu();
+  void ShowFormula1BackwardsTask();       // ① x^2+7x+12 with the area figures
+  void RunFormula1BackwardsPractice1();   // ② both numbers of one sign
+  void ShowFormula1BackwardsQ1Answers();  // ③
+  void RunFormula1BackwardsPractice2();   // ④ one number negative
+  void ShowFormula1BackwardsQ2Answers();  // ⑤
+  void RunFormula1BackwardsPractice3();   // ⑥ random signs
+  void ShowFormula1BackwardsQ3Answers();  // ⑦
+
+  // The table of candidate pairs: header cells gLabelList(1), (2); rows
+  // gTermText2(i) and (i + 20), i = 1 to gDivisorPairCount; each marked by
+  // whether gTermValue2(i) + gJorrelPairSign * gTermValue2(i + 20) is the
+  // sum gPointX(1). Two key waits inside, none after the marks.
+  void ShowFactorPairTable();
+  // Rows of the pair table for the product gDivisorNumber: each factor pair
+  // (d, product / d) with d from 1 up to the square root, then the same pairs
+  // with both signs flipped; gDivisorPairCount is the number of pairs, half
+  // the rows.
+  void ListCandidatePairs();
+  // One kind of factor pair practice (chapter 2).
+  struct PairPractice;
+
+  // --- Chapters 3 to 8 ---
   void StartFormulas23BackwardsChapter();
   void StartFormula4BackwardsChapter();
   void StartSquaredTermsChapter();
@@ -53,6 +77,10 @@ class Jorrel : public AreaFigures {
   float gJorrelExpandLineEndX = 0, gJorrelExpandLineEndY = 0;
   float gJorrelFactorLineEndX = 0, gJorrelFactorLineEndY = 0;
   float gJorrelCounter = 0;
+  float gJorrelPairTableX = 0, gJorrelPairTableY = 0;
+  float gJorrelPairSign = 0;
+  float gJorrelSavedX = 0, gJorrelSavedY = 0;
+  float gJorrelSavedX2 = 0, gJorrelSavedY2 = 0;
 
   // One step of a figure drawn from a table, relative to the figure origin:
   // a boxed cell (x, y, width, height, fill) or a dimension mark over the side
@@ -89,6 +117,10 @@ class Jorrel : public AreaFigures {
   void DrawKeptRow(float x, float y, std::initializer_list<KeptPiece> pieces);
   void RedrawKept(int colour, std::initializer_list<RedrawnPiece> pieces);
   void DrawPracticeBox(float x, float y, float width, int fill, const Text& label);
+
+  void RunPairPractice(const PairPractice& practice);
+  void DrawPairNumbers(const PairPractice& practice);
+  void ShowPairProblem(const PairPractice& practice);
 };
 
 }  // namespace lesson

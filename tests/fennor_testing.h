@@ -112,16 +112,8 @@ inline Session RunFennor(const std::string& keys, const std::string& time = "10:
 }
 
 // The keys that type a number and Enter.
-inline std::string Type(const std::string& number) {
-  std::string keys;
-  for (char c : number) keys += std::string(1, c) + " ";
-  return keys + "Enter ";
-}
-inline std::string Spaces(int n) {
-  std::string keys;
-  for (int i = 0; i < n; ++i) keys += "Space ";
-  return keys;
-}
+using testing_support::Type;
+inline std::string Spaces(int n) { return testing_support::Keys("Space", n); }
 
 struct Expected {
   std::string text;
@@ -149,17 +141,7 @@ inline int Coefficient(const std::string& t) {
   return std::stoi(t);
 }
 
-// Times of day whose seeds (hours + minutes + seconds) cover 0 to 141.
-inline std::vector<std::string> SeedTimes(int step) {
-  std::vector<std::string> times;
-  for (int seed = 0; seed <= 141; seed += step) {
-    int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, s);
-    times.push_back(buf);
-  }
-  return times;
-}
+using testing_support::SeedTimes;
 
 inline const std::vector<Expected> kMenuLines = {
     {"＜Fennor　メニュー＞", 264, 30, 15},
