@@ -60,8 +60,8 @@ struct MoveWeight {
 };
 constexpr MoveWeight kMoves[] = {
     {Move::kMenuNumber, 230}, {Move::kStepOne, 160}, {Move::kStepOther, 50}, {Move::kKeyWait, 200},
-    {Move::kOddNumber, 60},   {Move::kCorrect, 40},  {Move::kOverlong, 15},  {Move::kTwoDigits, 10},
-    {Move::kClose, 2},        {Move::kAnyKey, 233},
+    {Move::kOddNumber, 60},   {Move::kCorrect, 40},  {Move::kOverlong, 15},  {Move::kTwoDigits, 5},
+    {Move::kClose, 2},        {Move::kAnyKey, 238},
 };
 
 Move PickMove(Rng& rng) {
@@ -72,16 +72,11 @@ Move PickMove(Rng& rng) {
 }
 
 // Adds one move's keys. Returns false when the move closes the window. A long
-// run neither closes the window nor types the end item of a main menu (10):
-// its two-digit numbers are 11 and 10.4, which every main menu refuses and a
-// sub-menu of eleven items takes as its items 11 and 10.
+// run neither closes the window nor types a two-digit menu number (the usual
+// end item).
 bool AddMove(Rng& rng, Keys& keys, bool longRun) {
   Move move = PickMove(rng);
-  if (longRun && move == Move::kClose) move = Move::kAnyKey;
-  if (longRun && move == Move::kTwoDigits) {
-    Type(keys, rng.Below(2) ? "11\r" : "10.4\r");
-    return true;
-  }
+  if (longRun && (move == Move::kClose || move == Move::kTwoDigits)) move = Move::kAnyKey;
   switch (move) {
     case Move::kMenuNumber:  // a chapter or item number, 1 to 9 alike
       Type(keys, std::to_string(1 + rng.Below(9)) + "\r");
