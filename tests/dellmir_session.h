@@ -94,28 +94,10 @@ inline const Expr* FindExpr(const std::vector<Expr>& exprs, const std::string& t
 }
 
 // The keys that type a number and Enter; n keys for n key waits.
-inline std::string Type(const std::string& number) {
-  std::string keys;
-  for (char c : number) keys += std::string(1, c) + " ";
-  return keys + "Enter ";
-}
-inline std::string AnyKeys(int n) {
-  std::string keys;
-  for (int i = 0; i < n; ++i) keys += "Space ";
-  return keys;
-}
+using testing_support::Type;
+inline std::string AnyKeys(int n) { return testing_support::Keys("Space", n); }
 
-// Times of day whose seeds (hours + minutes + seconds) cover 0 to 141.
-inline std::vector<std::string> SeedTimes(int step) {
-  std::vector<std::string> times;
-  for (int seed = 0; seed <= 141; seed += step) {
-    int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, s);
-    times.push_back(buf);
-  }
-  return times;
-}
+using testing_support::SeedTimes;
 
 // The dots of the arcs drawn: filled circles of radius 0.5.
 struct Dot {

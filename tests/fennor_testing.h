@@ -83,7 +83,7 @@ struct Session {
   }
   // The last expression of the chapter: the one before the main menu comes
   // back.
-  const Drawn& LastBeforeMenu() const { return drawn[Find("＜Fennor　メニュー＞", 1) - 1]; }
+  const Drawn& LastBeforeMenu() const { return drawn[Find("＜Ｆｅｎｎｏｒ　メニュー＞", 1) - 1]; }
   // Index of the first expression at or after `from` with this text, or -1.
   int Find(const std::string& text, size_t from = 0) const {
     for (size_t i = from; i < drawn.size(); ++i)
@@ -112,16 +112,8 @@ inline Session RunFennor(const std::string& keys, const std::string& time = "10:
 }
 
 // The keys that type a number and Enter.
-inline std::string Type(const std::string& number) {
-  std::string keys;
-  for (char c : number) keys += std::string(1, c) + " ";
-  return keys + "Enter ";
-}
-inline std::string Spaces(int n) {
-  std::string keys;
-  for (int i = 0; i < n; ++i) keys += "Space ";
-  return keys;
-}
+using testing_support::Type;
+inline std::string Spaces(int n) { return testing_support::Keys("Space", n); }
 
 struct Expected {
   std::string text;
@@ -149,20 +141,10 @@ inline int Coefficient(const std::string& t) {
   return std::stoi(t);
 }
 
-// Times of day whose seeds (hours + minutes + seconds) cover 0 to 141.
-inline std::vector<std::string> SeedTimes(int step) {
-  std::vector<std::string> times;
-  for (int seed = 0; seed <= 141; seed += step) {
-    int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, s);
-    times.push_back(buf);
-  }
-  return times;
-}
+using testing_support::SeedTimes;
 
 inline const std::vector<Expected> kMenuLines = {
-    {"＜Fennor　メニュー＞", 264, 30, 15},
+    {"＜Ｆｅｎｎｏｒ　メニュー＞", 264, 30, 15},
     {"1　公式１", 44, 120, 13},
     {"2　公式２、３", 44, 180, 15},
     {"3　公式４", 44, 240, 13},
@@ -178,7 +160,7 @@ inline const std::vector<Expected> kMenuLines = {
 // The expressions drawn from `from` up to the main menu (or the end).
 inline std::vector<Drawn> Slice(const Session& run, int from) {
   std::vector<Drawn> out;
-  for (size_t i = from; i < run.drawn.size() && run.drawn[i].text != "＜Fennor　メニュー＞"; ++i)
+  for (size_t i = from; i < run.drawn.size() && run.drawn[i].text != "＜Ｆｅｎｎｏｒ　メニュー＞"; ++i)
     out.push_back(run.drawn[i]);
   return out;
 }

@@ -27,6 +27,18 @@ std::vector<std::string> SeedTimes(int step) {
   return times;
 }
 
+std::string Type(const std::string& number) {
+  std::string keys;
+  for (char c : number) keys += std::string(1, c) + " ";
+  return keys + "Enter ";
+}
+
+std::string Keys(const std::string& key, int n) {
+  std::string keys;
+  for (int i = 0; i < n; ++i) keys += key + " ";
+  return keys;
+}
+
 TestScreen::TestScreen(const std::string& keys, const std::string& time) {
   plat::HeadlessOptions o;
   o.keys = plat::ParseKeyScript(keys);

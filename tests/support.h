@@ -88,4 +88,9 @@ std::vector<std::string> SplitLines(const std::string& s);
 // `step`-th one.
 std::vector<std::string> SeedTimes(int step);
 
+// Replay keys that type a number and Enter ("1 2 Enter ").
+std::string Type(const std::string& number);
+// The same key n times ("Space Space ").
+std::string Keys(const std::string& key, int n);
+
 }  // namespace testing_support
