@@ -14,10 +14,11 @@ namespace lesson {
 
 extern const ProgramSettings kCorvanaSettings;
 
-// One step of a quick-calculation screen: a shared text piece, or one of the
+// One step of a Corvana lesson screen: a shared text piece, or one of the
 // things only these screens do (headings at the left margin, lines placed
 // under a table, a column of equals signs, boxed blanks whose place is kept
-// so that the answer is later drawn into the same cell).
+// so that the answer is later drawn into the same cell, the boxed title and
+// number cells and the columns of the chapter-problem pages).
 struct Step {
   enum class Kind : uint8_t {
     kPiece,        // a shared piece, run by DrawPieces
