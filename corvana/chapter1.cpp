@@ -101,6 +101,25 @@ void Corvana::RunSteps(std::span<const Step> steps) {
       case Step::Kind::kBoxAgain:
         box(s);
         break;
+      case Step::Kind::kCell:
+        gPenX = s.dx + (s.from == Step::From::kLineStart ? gLineStartX
+                        : s.from == Step::From::kLineEnd ? gLineEndX
+                                                          : gCorvanaHeadingX);
+        gPenY = gLineY + s.dy;
+        gWorkText = Literal(s.text);
+        gCellWidth = s.width;
+        gCellHeight = s.height;
+        gFigureColour = static_cast<float>(s.border);
+        gAccentColour = static_cast<float>(s.fill);
+        gTextColour = static_cast<float>(s.colour);
+        DrawBoxedCell();
+        FollowPen();
+        break;
+      case Step::Kind::kColumn:
+        gCorvanaHeadingX = s.dx;
+        gLineStartX = s.dx + 54;
+        gLineY = s.dy;
+        break;
     }
   }
 }
