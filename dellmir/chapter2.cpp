@@ -14,13 +14,10 @@ constexpr SubMenu kPolynomialByMonomialMenu = {"①導入　②例１　③問1�
 // by a strip b (70 units) high. The cells are drawn row by row from the top.
 constexpr float kSideA = 88, kSideB = 70;
 
-// The figure's corners, as arc ends: 1 the bed's top left, 2 its bottom left,
-// 3 its top right, 4 the strip's bottom left.
-constexpr ArcRow kBedSides[] = {
-    {1, 2, 3, 0, 1, 7, Fixed(1), "2a"},
-    {1, 3, 3, 0, -1, 7, Fixed(1), "3a"},
-};
-constexpr ArcRow kStripSide[] = {{2, 4, 3, 0, 1, 15, Fixed(1), "b"}};
+// The sides of the bed and of the strip, each with its length.
+constexpr ArcRow kBedLeftSide = {0, 0, 3, 0, 1, 7, Fixed(1), "2a"};
+constexpr ArcRow kBedTopSide = {0, 0, 3, 0, -1, 7, Fixed(1), "3a"};
+constexpr ArcRow kStripLeftSide = {0, 0, 3, 0, 1, 15, Fixed(1), "b"};
 // Over the expression (2a+b)*3a: 2a with 3a, then b with 3a, lower.
 constexpr ArcRow kPairWithThreeA[] = {{1, 3, 9, 0, -1, 1, Fixed(2), ""}};
 constexpr ArcRow kPairBWithThreeA[] = {{2, 3, 7, 0, -1, 1, Fixed(1), ""}};
@@ -49,19 +46,12 @@ void Dellmir::ShowPolynomialByMonomialIntro() {
   gDellmirFigureTop = gPenY + 120;
   DrawFlowerBedCells(2, kSideA, 13, "");
 
-  // The arcs of the bed's sides, then the strip and its side.
-  gPointX(1) = gLineStartX + 100;
-  gPointY(1) = gDellmirFigureTop;
-  gPointX(2) = gPointX(1);
-  gPointY(2) = gPointY(1) + 2 * kSideA;
-  gPointX(3) = gPointX(1) + 3 * kSideA;
-  gPointY(3) = gPointY(1);
-  gPointX(4) = gPointX(1);
-  gPointY(4) = gPointY(2) + kSideB;
-  DrawArcRows(kBedSides);
+  const float left = gDellmirFigureLeft, top = gDellmirFigureTop;
+  DrawArcBetween(kBedLeftSide, left, top, left, top + 2 * kSideA);
+  DrawArcBetween(kBedTopSide, left, top, left + 3 * kSideA, top);
   WaitForKey();
   DrawFlowerBedCells(0, kSideB, 11, "");
-  DrawArcRows(kStripSide);
+  DrawArcBetween(kStripLeftSide, left, top + 2 * kSideA, left, top + 2 * kSideA + kSideB);
   DrawPieces(*this, {Wait(), NextLine(60, 5, "<式>", 440), Wait(), NextLine(60, 0, "(2", 484)});
   gDellmirSavedLineY = gPenY;
   for (int k = 1; k <= 3; ++k) {
@@ -106,6 +96,10 @@ void Dellmir::DrawFlowerBedCells(int rows, float height, int fill, const char* t
 
 void Dellmir::DrawSignedTerm(int slot, float count, float lowest, float coinSides) {
   gTermValue(slot) = plat::Int(scr.Rnd() * count + lowest);
+  SignCoin(slot, coinSides);
+}
+
+void Dellmir::SignCoin(int slot, float coinSides) {
   gRandomPick = plat::Int(scr.Rnd() * coinSides);
   // Every side of the coin but the highest negates.
   if (gRandomPick < coinSides - 1) gTermValue(slot) = -gTermValue(slot);
@@ -118,8 +112,8 @@ void Dellmir::DrawFirstCoefficient(int slot) {
   gDellmirPreviousFirstCoefficient = gTermValue(slot);
 }
 
-void Dellmir::MakeCoefficientTexts(int last) {
-  for (int i = 1; i <= last; ++i) {
+void Dellmir::MakeCoefficientTexts(int first, int last) {
+  for (int i = first; i <= last; ++i) {
     float v = gTermValue(i);
     if (v == 1 || v == 0) {
       gTermText(i).clear();
@@ -138,9 +132,28 @@ void Dellmir::StripPlusOf(std::initializer_list<int> slots) {
   }
 }
 
-// The items of the chapter's third part.
-void Dellmir::ShowDistributiveQ1Answers() {}
-void Dellmir::RunDistributiveExample2() {}
-void Dellmir::ShowDistributiveQ2Answers() {}
+void Dellmir::DrawAnchoredPieces(float x, std::span<const Text> pieces, std::span<const int> anchors) {
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    const float penX = i == 0 ? x : gLineEndX;
+    if (const int k = anchors[i]; k > 0) {
+      gPointX(k) = penX + 27;
+      gPointY(k) = gLineY;
+    }
+    DrawTextAt(*this, penX, gLineY, 0, pieces[i]);
+    gLineEndX = gPenX;
+  }
+}
+
+// The stroke rises to the right over the characters (27 each), from their
+// foot to their top: 40 for a number on the line, 28 for a denominator.
+void Dellmir::ShowCancelling(int number, float numberCharacters, const Text& reduced, int denominator,
+                             float denominatorCharacters) {
+  const float x = gNumListA(number), y = gNumListB(number);
+  scr.Line(x, y + 40, x + 27 * numberCharacters, y, 3);
+  DrawTextAt(*this, x, y - 30, 3, reduced);
+  const float dx = gNumListA(denominator), dy = gNumListB(denominator);
+  scr.Line(dx, dy + 28, dx + 27 * denominatorCharacters, dy, 3);
+  DrawTextAt(*this, dx, dy + 28, 3, Literal("1"));
+}
 
 }  // namespace lesson

@@ -30,9 +30,4 @@ void Dellmir::ShowDivisionByMonomialMenu() {
              {&Dellmir::RunReciprocalReview, &Dellmir::RunDivisionExample3, &Dellmir::ShowDivisionQ3Answers, nullptr});
 }
 
-// Example 3 and the answers to question 3 are not written yet: their items
-// lead straight back to the sub-menu.
-void Dellmir::RunDivisionExample3() {}
-void Dellmir::ShowDivisionQ3Answers() {}
-
 }  // namespace lesson

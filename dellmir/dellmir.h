@@ -54,6 +54,12 @@ struct PointLabel {
   const char* text;  // UTF-8
 };
 
+// Chapter 3: a divisor's letter part and the letter parts of the two quotient
+// terms.
+struct LetterParts {
+  const char *divisor, *first, *second;  // UTF-8
+};
+
 class Dellmir : public Lesson {
  public:
   explicit Dellmir(plat::Screen& screen) : Lesson(screen, kDellmirSettings) {}
@@ -92,6 +98,7 @@ class Dellmir : public Lesson {
   void CompareWithPointsCD();
 
   // --- Chapter 2: polynomials times monomials ---
+  Text gDellmirInnerTermText;    // example 2: e x, the second bracket's first term
   float gDellmirFigureTop = 0;   // the flower bed's top edge
   float gDellmirFigureLeft = 0;  // the flower bed's left edge
   float gDellmirSavedLineY = 0;  // the line of the area expression
@@ -103,19 +110,51 @@ class Dellmir : public Lesson {
   void ShowDistributiveQ1Answers();
   void RunDistributiveExample2();
   void ShowDistributiveQ2Answers();
-  // Example 1, kind 1, a x (b x + c y + d): the draws into gTermValue 1 to 7
-  // and 14, then one problem shown from them, up to its last product.
+  // Example 1 in three kinds of random problems, each kind's draws kept
+  // apart from the problem shown from them (up to its last answer term):
+  // kind 1, a x (b x + c y + d), in gTermValue 1 to 7 and 14;
   void DrawExample1Kind1();
   void ShowExample1Kind1();
+  // kind 2, (p x + q y + k) * m x, in gTermValue 1 to 7 and 14;
+  void DrawExample1Kind2();
+  void ShowExample1Kind2();
+  // kind 3, (n/d) x (a x + b): d in gTermValue2(1), n in gTermValue(1), a, b,
+  // n p, n q in 2 to 5, p and q in 12 and 13;
+  void DrawExample1Kind3();
+  void ShowExample1Kind3();
+  // the summary of the distributive law, below the last line.
+  void ShowExample1Summary();
+  // Example 2, a x (b x + c) + d x (e x + f): the draws into gTermValue 1 to
+  // 12 and gTermValue2 3 and 6, then one problem shown from them up to its
+  // result.
+  void DrawExample2();
+  void ShowExample2();
+  // Kinds 1 and 2: the texts, the block wiped; `stripped` lose their "+".
+  void PrepareExample1Problem(std::initializer_list<int> stripped);
+  // Kinds 1 and 2: key, arc to a term, key, its product, for each term.
+  void RevealPairedProducts(std::span<const ArcRow> arcs);
+  // Kind 3: the fraction times a factor, the places kept for the cancelling.
+  void DrawFractionProduct(const Text& factor, int factorPoint, int denominatorPoint);
+  // Kind 3: an arc from 20 above the fraction's anchor to a term's anchor.
+  void DrawArcFromFraction(const ArcRow& arc);
+  // A problem line from (x, gLineY) in colour 0, piece after piece; before
+  // piece i with anchors[i] = k > 0, gPointX/Y(k) = (pen x + 27, line y).
+  // gLineEndX follows the pen.
+  void DrawAnchoredPieces(float x, std::span<const Text> pieces, std::span<const int> anchors);
+  // Strikes a number (gNumListA/B(number)) and writes `reduced` above it,
+  // strikes a denominator (gNumListA/B(denominator)) and writes 1 below it.
+  void ShowCancelling(int number, float numberCharacters, const Text& reduced, int denominator,
+                      float denominatorCharacters);
   // gTermValue(slot) = INT(RND * count + lowest), then a coin of coinSides
   // sides: every side but the highest negates it.
   void DrawSignedTerm(int slot, float count, float lowest, float coinSides = 2);
+  void SignCoin(int slot, float coinSides = 2);
   // A first coefficient from ±1 to ±5 unlike the previous one, which it
   // becomes.
   void DrawFirstCoefficient(int slot);
-  // gTermText 1 to last as coefficients: 1 "+", -1 "-", 0 empty, others
+  // gTermText first to last as coefficients: 1 "+", -1 "-", 0 empty, others
   // their digits with "+" before a positive one.
-  void MakeCoefficientTexts(int last);
+  void MakeCoefficientTexts(int first, int last);
   // StripLeadingPlus on these gTermText slots.
   void StripPlusOf(std::initializer_list<int> slots);
 
@@ -153,6 +192,8 @@ class Dellmir : public Lesson {
   // The arcs of a table, in order. With commonY every point has gPointY(1)
   // as its y, else each point its own.
   void DrawArcRows(std::span<const ArcRow> rows, bool commonY = false);
+  // One arc of a table between two given points (the row's points unread).
+  void DrawArcBetween(const ArcRow& row, float x1, float y1, float x2, float y2);
   void DrawPointLabels(std::span<const PointLabel> labels);
   // Figure points in grid units to screen units (see the figure items).
   void FigureToScreen(std::initializer_list<int> points, int radii);
@@ -169,6 +210,8 @@ class Dellmir : public Lesson {
   void ShowDivisionByMonomialMenu();
   void RunReciprocalReview();
   void RunDivisionExample3();
+  void Example3Kind2Loop();
+  void Example3Summary();
   void ShowDivisionQ3Answers();
 
  private:
@@ -179,6 +222,15 @@ class Dellmir : public Lesson {
   void MakeCoefficientText(int k);
   void StrikeFractionNumbers(int k, const Text& struck, const Text& factor, const Text& denominator, bool factorLast);
   void ShowReciprocalTable();
+  void MakeExample3XyProblem();
+  void MakeExample3AbProblem();
+  void DrawQuotientFactors();
+  void MakeExample3TermTexts(const char* firstLetters, const char* secondLetters);
+  void MakeExample3DivisorTexts(std::span<const LetterParts> choices, const Text& coefficient, const Text& top,
+                                const Text& digits, bool negative);
+  void ShowExample3Work(const Text& factor, const Text& divisorDigits, bool xyKind);
+  void StrikeFractionLetters(int k, const Text& digits, bool secondFraction, bool denominatorFirst);
+  void StrikeLastFraction(const char* numeratorMarks, const char* denominatorMarks);
 
   // --- Chapter 4 helpers ---
   // "a+", "b)(", "c+", "d)" from the line end, each beginning recorded in

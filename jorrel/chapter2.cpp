@@ -75,6 +75,22 @@ void Jorrel::ListCandidatePairs() {
   }
 }
 
+void Jorrel::ShowProblemPairTable() {
+  gJorrelPairTableX = gLineStartX + 640;
+  gJorrelPairTableY = 60;
+  gLabelList(1) = SJ("積が") + gTermText(6);
+  gLabelList(2) = SJ("和が") + gTermText(5);
+  gPointX(1) = gTermValue(3);
+  gJorrelPairSign = 1;
+  gDivisorPairCount = 2 * gDivisorPairCount;
+  ShowFactorPairTable();
+}
+
+void Jorrel::PrefixPlusSigns() {
+  for (gLoopIndex = 1; gLoopIndex <= 4; gLoopIndex += 1)
+    if (gTermValue(gLoopIndex) > 0) gTermText(gLoopIndex) = "+" + gTermText(gLoopIndex);
+}
+
 // --- Item ①: x^2+7x+12 ---
 
 namespace {

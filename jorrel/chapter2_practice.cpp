@@ -80,8 +80,7 @@ void Jorrel::ShowPairProblem(const PairPractice& practice) {
     } else if (gTermValue(3) == -1) {
       gTermText(3) = Text(1, '-');
     }
-    for (int i = 1; i <= 4; ++i)
-      if (gTermValue(i) > 0) gTermText(i) = "+" + gTermText(i);
+    PrefixPlusSigns();
   }
 
   gLineStartX = 88;
@@ -104,14 +103,7 @@ void Jorrel::ShowPairProblem(const PairPractice& practice) {
   gJorrelSavedY2 = gPenY;
   DrawPieces(*this, {Continue(0, ")", 10), Wait()});
 
-  gJorrelPairTableX = gLineStartX + 640;
-  gJorrelPairTableY = 60;
-  gLabelList(1) = SJ("積が") + gTermText(6);
-  gLabelList(2) = SJ("和が") + gTermText(5);
-  gPointX(1) = gTermValue(3);
-  gJorrelPairSign = 1;
-  gDivisorPairCount = 2 * gDivisorPairCount;
-  ShowFactorPairTable();
+  ShowProblemPairTable();
   WaitForKey();
   DrawPracticeBox(gJorrelSavedX, gJorrelSavedY, practice.boxWidth, 13, gTermText(1));
   DrawPracticeBox(gJorrelSavedX2, gJorrelSavedY2, practice.boxWidth, 13, gTermText(2));

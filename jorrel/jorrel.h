@@ -62,8 +62,39 @@ class Jorrel : public AreaFigures {
   // One kind of factor pair practice (chapter 2).
   struct PairPractice;
 
-  // --- Chapters 3 to 8 ---
+  // --- Factorisation builders: one line each of a random exercise, for the
+  // formula type gJorrelFormulaType in the letter gJorrelLetter. Problems
+  // colour 0 at (gLineStartX + 88, gLineY + 80), answers colour 5 at
+  // (gLineStartX + 44, gLineY + 80), both moving the lesson line; reasons
+  // colour 0 at (gLineEndX, gLineY), leaving it.
+  void ShowTrinomialProblem();
+  void ShowPerfectSquareProblem();
+  void ShowDifferenceOfSquaresProblem();
+  void ShowFormula1BackwardsReason();
+  void ShowSquarePlusReason();
+  void ShowSquareMinusReason();
+  void ShowDifferenceOfSquaresReason();
+  void ShowFactorPairAnswer();
+  void ShowSquareFactorAnswer();
+  void ShowSumDifferenceFactorAnswer();
+  // The builders by formula type: chapter 3's practice (types 1 to 3) and
+  // chapter 4's mixed practice (types 1 to 4).
+  void ShowSquarePracticeProblem();
+  void ShowSquarePracticeAnswer();
+  void ShowMixedPracticeProblem();
+  void ShowMixedPracticeReason();
+  void ShowMixedPracticeAnswer();
+
+  // --- Chapter 3: formulas 2 and 3 used backwards ---
   void StartFormulas23BackwardsChapter();
+  void ShowFormulas23BackwardsGoal();
+  void ShowFormulas23BackwardsMenu();
+  void RunPerfectSquareTask();        // ① perfect squares and the pair table
+  void ShowPerfectSquareExample3();   // ② x^2+10x+25 beside x^2-26x+25
+  void RunPerfectSquarePractice();    // ③ formula 1', 2' or 3', named
+  void ShowPerfectSquareQ4Answers();  // ④
+
+  // --- Chapters 4 to 8 ---
   void StartFormula4BackwardsChapter();
   void StartSquaredTermsChapter();
   void StartCommonFactorFormulaChapter();
@@ -81,6 +112,9 @@ class Jorrel : public AreaFigures {
   float gJorrelPairSign = 0;
   float gJorrelSavedX = 0, gJorrelSavedY = 0;
   float gJorrelSavedX2 = 0, gJorrelSavedY2 = 0;
+  float gJorrelFormulaType = 0;
+  Text gJorrelFormulaTypeText;  // the type's digits, for the line "公式" + n + "'を使う"
+  Text gJorrelLetter;
 
   // One step of a figure drawn from a table, relative to the figure origin:
   // a boxed cell (x, y, width, height, fill) or a dimension mark over the side
@@ -121,6 +155,18 @@ class Jorrel : public AreaFigures {
   void RunPairPractice(const PairPractice& practice);
   void DrawPairNumbers(const PairPractice& practice);
   void ShowPairProblem(const PairPractice& practice);
+  // A factorisation line at (gLineStartX + dx, gLineY + 80).
+  void PlaceFactorLine(float dx, int colour, const Text& text);
+  // Puts "+" before the texts of slots 1 to 4 whose values are positive.
+  void PrefixPlusSigns();
+  // The terms of x^2+(p+q)x+pq for positive p and q in slots 1 to 6: p, q,
+  // the sum and the product signed, then the sum and the product plain; the
+  // candidate pairs of the product.
+  void PrepareProductTerms(float p, float q);
+  // The pair table of a problem at (gLineStartX + 640, 60): headers from the
+  // plain product gTermText(6) and sum gTermText(5), the sum gTermValue(3)
+  // wanted, every pair listed with both signs.
+  void ShowProblemPairTable();
 };
 
 }  // namespace lesson

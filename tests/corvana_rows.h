@@ -1,9 +1,9 @@
 // Reading Corvana's replay traces as a pupil reads the screen: the glyphs of
 // one colour drawn one after the other on one line form a row, with raised
-// glyphs written "^2", the times sign "*", the italic letters (set higher, in
-// a face of their own) in their place, and the signs the typesetter draws as
+// glyphs written "^2", the times sign "*", the italic letters and the script
+// ell (set higher, in faces of their own) in their place, and the signs the typesetter draws as
 // strokes read back: a short level stroke is "-", crossed by an upright one it
-// is "+".
+// is "+". A decimal point is set small, low on its line.
 #pragma once
 
 #include <cmath>
@@ -48,12 +48,17 @@ inline std::vector<Row> ReadRows(const std::vector<std::string>& lines) {
       float x = Field(l, "x"), y = Field(l, "y");
       bool italic = Field(l, "italic") == 1;
       if (italic) y += 22;
+      if (l.find(" face=ell ") != std::string::npos) y += 6;  // the script ell stands 6 higher
       int colour = static_cast<int>(Field(l, "colour"));
       size_t q = l.find('"');
       std::string glyph = l.substr(q + 1, l.size() - q - 2);
       if (glyph == " " || glyph == "\u3000") continue;
       if (glyph == "×") glyph = "*";
-      if (Field(l, "v") == 2) glyph = "^" + glyph;
+      if (glyph == "." && open && y == rows.back().y + 14) {
+        y = rows.back().y;  // a decimal point, set small and low on the line
+      } else if (Field(l, "v") == 2) {
+        glyph = "^" + glyph;
+      }
       if (sign.on && sign.colour == colour && sign.y1 > y && sign.y1 - y <= 40 && x > sign.x1 && x - sign.x1 <= 90) {
         rows.push_back({sign.x1 - 4, y, colour, sign.text, sign.line, sign.line, sign.x1 - 4});
         open = true;

@@ -51,6 +51,13 @@ struct Seen {
       if (rows[i].y < 640 || (rows[i].x == 16 && rows[i].y == 666)) break;
     return i;
   }
+  // The rows the lesson drew above the bottom band, in order.
+  std::vector<Row> LessonRows() const {
+    std::vector<Row> out;
+    for (const Row& row : rows)
+      if (row.y < 640) out.push_back(row);
+    return out;
+  }
   // The rows that follow each row `label` in colour 3 at (x, y), `count` of them.
   std::vector<std::vector<Row>> After(const char* label, float x, float y, size_t count) const {
     std::vector<std::vector<Row>> out;
@@ -76,8 +83,30 @@ struct Seen {
   }
 };
 
-// A piece of a fixed screen: its text, where the pen stood, its colour and
-// the key waits that follow it.
+inline void ExpectRow(const Row& row, const std::string& text, float penX, float y, int colour) {
+  EXPECT_EQ(row.text, Unblanked(text));
+  EXPECT_EQ(row.penX, penX) << text;
+  EXPECT_EQ(row.y, y) << text;
+  EXPECT_EQ(row.colour, colour) << text;
+}
+
+// A chapter's goal screen, "<めあて>" and the goal under it, with the item
+// line at once after it; the index of the heading's row, or -1.
+inline int ExpectGoalScreen(const Seen& r, const std::string& goal, const std::string& itemLine) {
+  int heading = r.Index("<めあて>");
+  EXPECT_GE(heading, 0);
+  if (heading < 0) return -1;
+  ExpectRow(r.At(heading), "<めあて>", 44, 240, 5);
+  ExpectRow(r.At(heading + 1), goal, 76, 305, 0);
+  ExpectRow(r.At(heading + 2), itemLine, 16, 666, 0);
+  EXPECT_EQ(r.Lines(kKeyWait, r.At(heading).line, r.At(heading + 2).line), 0);
+  return heading;
+}
+
+// A piece of a fixed screen: its text, where the pen stood (kAfter: right
+// after the piece before, on its line), its colour and the key waits that
+// follow it.
+constexpr float kAfter = -1;
 struct Piece {
   const char* text;
   float x, y;
@@ -86,17 +115,26 @@ struct Piece {
 };
 
 // The pieces, in order, each a row of its own, with their key waits; after
-// the last one the item line follows.
-inline void ExpectPieces(const Seen& r, const std::vector<Piece>& pieces, const std::string& itemLine) {
-  int first = r.Index(pieces.front().text);
+// the last one the item line follows. The first piece is looked for from row
+// `from` on.
+inline void ExpectPieces(const Seen& r, const std::vector<Piece>& pieces, const std::string& itemLine,
+                         size_t from = 0) {
+  int first = r.Index(pieces.front().text, from);
   ASSERT_GE(first, 0) << pieces.front().text;
   size_t at = static_cast<size_t>(first);
-  for (size_t k = 0; k < pieces.size(); ++k, at = r.Next(at)) {
+  const Row* previous = nullptr;
+  for (size_t k = 0; k < pieces.size(); ++k, previous = &r.rows[at], at = r.Next(at)) {
     ASSERT_LT(r.Next(at), r.rows.size());
     const Piece& p = pieces[k];
     const Row& row = r.rows[at];
     EXPECT_EQ(row.text, Unblanked(p.text)) << k;
-    EXPECT_EQ(row.penX, p.x) << p.text;
+    if (p.x == kAfter) {
+      ASSERT_GT(k, 0u) << p.text;
+      EXPECT_GT(row.x, previous->x) << p.text;
+      EXPECT_EQ(row.y, previous->y) << p.text;
+    } else {
+      EXPECT_EQ(row.penX, p.x) << p.text;
+    }
     EXPECT_EQ(row.y, p.y) << p.text;
     EXPECT_EQ(row.colour, p.colour) << p.text;
     const Row& next = r.rows[r.Next(at)];

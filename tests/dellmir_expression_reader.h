@@ -44,6 +44,25 @@ inline std::string FieldText(const std::string& line, const std::string& key) {
   return line.substr(p + k.size(), e - p - k.size());
 }
 
+// Whether a glyph belongs to the row drawn at line y: the typesetter sets
+// the cell of an italic letter 22 above its line (16 inside a fraction) and a
+// raised digit in a fraction 8 above (4 in a tall denominator); a numerator
+// stands on y - 10 and a denominator on y + 28 (y + 36 when it is tall).
+inline bool OnRow(const std::string& glyph, double y) {
+  const double top = Field(glyph, "y");
+  const double h = Field(glyph, "h"), v = Field(glyph, "v");
+  std::vector<double> bases = {top};
+  if (FieldText(glyph, "face") == "serif") {
+    bases = {top + (h == 10 && v == 7 ? 22 : 16)};
+  } else if (Field(glyph, "size") == 8) {
+    bases = {top + 8, top + 4};  // raised in a numerator, in a tall denominator
+  }
+  for (double base : bases)
+    for (double row : {y, y - 10, y + 28, y + 36})
+      if (std::abs(base - row) <= 1) return true;
+  return false;
+}
+
 // The text of the row drawn at line y (the pen's y) in one colour, between
 // trace lines `from` and `to`, left of x `right` and from x `left` on.
 // Fractions read "[numerator/denominator]", raised digits "^d", "÷" ":" and
@@ -61,9 +80,9 @@ inline std::string ReadRow(const Lines& lines, int from, int to, double y, int c
     const std::string& l = lines[static_cast<size_t>(i)];
     if (StartsWith(l, "text ")) {
       double gx = Field(l, "x"), gy = Field(l, "y");
-      if (Field(l, "colour") != colour || gy < y - 30 || gy > y + 45 || gx < left || gx >= right) continue;
+      if (Field(l, "colour") != colour || gx < left || gx >= right || !OnRow(l, y)) continue;
       std::string t = Quoted(l);
-      if (t == "　") continue;
+      if (t == "　" || t == " ") continue;
       if (t == "÷") t = ":";
       if (t == "×") t = "*";
       const bool digit = t.size() == 1 && std::isdigit(static_cast<unsigned char>(t[0]));
@@ -74,7 +93,12 @@ inline std::string ReadRow(const Lines& lines, int from, int to, double y, int c
     } else if (StartsWith(l, "line ")) {
       Segment s = SegmentOf(l);
       if (s.colour != colour || std::min(s.x1, s.x2) < left || std::min(s.x1, s.x2) >= right) continue;
-      if (s.y1 < y - 30 || s.y1 > y + 50) continue;
+      // Signs stand 20 below the line (4 in a numerator, 42 in a
+      // denominator), fraction bars 25.
+      // The upright of a plus sign is only matched with a dash.
+      const double dy = s.y1 - y;
+      const bool signOrBar = (dy >= 18 && dy <= 23) || (dy >= 2 && dy <= 7) || (dy >= 40 && dy <= 45) || dy == 25;
+      if (s.y1 == s.y2 && !signOrBar) continue;
       if (s.y1 == s.y2 && s.width == 4 && std::abs(s.x2 - s.x1) >= 28) {
         bars.push_back(s);
       } else if (s.y1 == s.y2) {
@@ -84,6 +108,20 @@ inline std::string ReadRow(const Lines& lines, int from, int to, double y, int c
       }
     }
   }
+  // A glyph or a stroke drawn again over itself (an overlay) reads once.
+  auto sameItem = [](const Item& a, const Item& b) { return a.x == b.x && a.y == b.y && a.text == b.text; };
+  auto sameSegment = [](const Segment& a, const Segment& b) {
+    return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2;
+  };
+  auto dedupe = [](auto& v, auto same) {
+    for (size_t i = 0; i < v.size(); ++i)
+      for (size_t j = v.size(); j-- > i + 1;)
+        if (same(v[i], v[j])) v.erase(v.begin() + static_cast<std::ptrdiff_t>(j));
+  };
+  dedupe(items, sameItem);
+  dedupe(bars, sameSegment);
+  dedupe(dashes, sameSegment);
+  dedupe(uprights, sameSegment);
   // A dash crossed by an upright is a plus sign.
   for (const Segment& d : dashes) {
     bool plus = false;
@@ -184,9 +222,9 @@ inline std::optional<Poly> Over(const Poly& p, const Poly& q) {
 }
 
 // Parses a row text into its value; nullopt when it does not read as an
-// expression. The forms: sums and differences of terms; a term is factors
-// side by side or joined by "*" and ":"; a factor is a number, a letter with
-// an optional "^d", a bracket or a fraction "[p/q]".
+// expression. The forms: sums and differences of terms; a term is groups of
+// factors side by side joined by "*" and ":"; a factor is a number, a letter
+// with an optional "^d", a bracket or a fraction "[p/q]".
 class Parser {
  public:
   explicit Parser(std::string s) : s_(std::move(s)) {}
@@ -227,27 +265,33 @@ class Parser {
       }
     }
   }
+  // Factors side by side bind tighter than "*" and ":": "a:2y" is a over 2y.
   std::optional<Poly> Product() {
-    auto v = Factor();
+    auto v = Juxtaposed();
     if (!v) return std::nullopt;
     for (;;) {
       if (Eat('*')) {
-        auto f = Factor();
+        auto f = Juxtaposed();
         if (!f) return std::nullopt;
         v = Times(*v, *f);
       } else if (Eat(':')) {
-        auto f = Factor();
+        auto f = Juxtaposed();
         if (!f) return std::nullopt;
         v = Over(*v, *f);
         if (!v) return std::nullopt;
-      } else if (At("0123456789abxy([")) {
-        auto f = Factor();
-        if (!f) return std::nullopt;
-        v = Times(*v, *f);
       } else {
         return v;
       }
     }
+  }
+  std::optional<Poly> Juxtaposed() {
+    auto v = Factor();
+    while (v && At("0123456789abxy([")) {
+      auto f = Factor();
+      if (!f) return std::nullopt;
+      v = Times(*v, *f);
+    }
+    return v;
   }
   std::optional<Poly> Factor() {
     if (Eat('(')) {

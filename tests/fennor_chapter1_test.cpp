@@ -187,7 +187,7 @@ TEST(FennorChapter1, TaskBoxesAndTheExplanation) {
   // The figures at (660, 100): first with the sides only, then with the
   // areas; the number case is not regrouped, the letter case is.
   std::vector<std::string> areas;
-  for (size_t i = run.Find("(x+2)(x+3)"); i < run.drawn.size() && run.drawn[i].text != "＜Fennor　メニュー＞"; ++i)
+  for (size_t i = run.Find("(x+2)(x+3)"); i < run.drawn.size() && run.drawn[i].text != "＜Ｆｅｎｎｏｒ　メニュー＞"; ++i)
     if (run.drawn[i].colour == 13) areas.push_back(run.drawn[i].text);
   EXPECT_EQ(areas, (std::vector<std::string>{"x^2", "3x", "2x", "6", "x^2", "bx", "ax", "ab", "bx", "(a+b)x"}));
   EXPECT_EQ(run.Count("fill x1=748 y1=100 x2=968 y2=320 border=0 fill=3"), 4);

@@ -85,7 +85,7 @@ struct Session {
   }
   // The last expression of the chapter: the one before the main menu comes
   // back.
-  const Drawn& LastBeforeMenu() const { return drawn[Find("＜Fennor　メニュー＞", 1) - 1]; }
+  const Drawn& LastBeforeMenu() const { return drawn[Find("＜Ｆｅｎｎｏｒ　メニュー＞", 1) - 1]; }
   // Index of the first expression at or after `from` with this text, or -1.
   int Find(const std::string& text, size_t from = 0) const {
     for (size_t i = from; i < drawn.size(); ++i)
@@ -146,7 +146,7 @@ inline int Coefficient(const std::string& t) {
 using testing_support::SeedTimes;
 
 inline const std::vector<Expected> kMenuLines = {
-    {"＜Fennor　メニュー＞", 264, 30, 15},
+    {"＜Ｆｅｎｎｏｒ　メニュー＞", 264, 30, 15},
     {"1　公式１", 44, 120, 13},
     {"2　公式２、３", 44, 180, 15},
     {"3　公式４", 44, 240, 13},
@@ -162,7 +162,7 @@ inline const std::vector<Expected> kMenuLines = {
 // The expressions drawn from `from` up to the main menu (or the end).
 inline std::vector<Drawn> Slice(const Session& run, int from) {
   std::vector<Drawn> out;
-  for (size_t i = from; i < run.drawn.size() && run.drawn[i].text != "＜Fennor　メニュー＞"; ++i)
+  for (size_t i = from; i < run.drawn.size() && run.drawn[i].text != "＜Ｆｅｎｎｏｒ　メニュー＞"; ++i)
     out.push_back(run.drawn[i]);
   return out;
 }

@@ -16,34 +16,6 @@ namespace {
 
 using namespace jorrel_testing;
 
-// Index of the first expression at or after `from` with this text, or -1.
-int FindShown(const std::vector<Shown>& shown, const std::string& text, size_t from = 0) {
-  for (size_t i = from; i < shown.size(); ++i)
-    if (shown[i].text == text) return static_cast<int>(i);
-  return -1;
-}
-
-// The expected texts appear in this order (others may stand between them).
-struct Expected {
-  std::string text;
-  float x, y;
-  int colour;
-};
-
-void ExpectInOrder(const std::vector<Shown>& shown, const std::vector<Expected>& expected) {
-  size_t i = 0;
-  for (const Expected& e : expected) {
-    while (i < shown.size() && shown[i].text != e.text) ++i;
-    ASSERT_LT(i, shown.size()) << "missing: " << e.text;
-    ++i;
-    if (e.colour < 0) continue;  // only its place in the order
-    const Shown& d = shown[i - 1];
-    EXPECT_EQ(d.x, e.x) << e.text;
-    EXPECT_EQ(d.y, e.y) << e.text;
-    EXPECT_EQ(d.colour, e.colour) << e.text;
-  }
-}
-
 // ---------------------------------------------------------------------------
 // Goal screen and sub-menu
 
@@ -313,18 +285,6 @@ std::vector<Problem> ReadProblems(const std::vector<Shown>& shown, std::set<floa
   return out;
 }
 
-// The rows the table must hold for a product: the pairs (d, product / d) for
-// d from 1 up to the square root of its size, then all of them negated.
-std::vector<std::pair<int, int>> CandidatePairs(int product) {
-  std::vector<std::pair<int, int>> pairs;
-  const int n = std::abs(product);
-  for (int d = 1; d * d <= n; ++d)
-    if (n % d == 0) pairs.push_back({d, product / d});
-  const size_t half = pairs.size();
-  for (size_t k = 0; k < half; ++k) pairs.push_back({-pairs[k].first, -pairs[k].second});
-  return pairs;
-}
-
 // Checks one problem: the boxes factorise it, the table lists the candidate
 // pairs of its constant and marks only the row of the two numbers. Returns
 // the two numbers in the boxes.
@@ -351,13 +311,9 @@ std::pair<int, int> CheckProblem(const Problem& p, const std::string& label) {
   // The headers name the plain product and sum.
   EXPECT_EQ(p.product, "積が" + std::to_string(c));
   EXPECT_EQ(p.sum, "和が" + std::to_string(s));
-  std::vector<std::string> rows;
   int circles = 0;
-  for (const auto& [d, e] : CandidatePairs(c)) {
-    EXPECT_EQ(d * e, c);
-    rows.push_back(std::to_string(d) + "と" + std::to_string(e));
-  }
-  EXPECT_EQ(p.rows, rows);
+  for (const auto& [d, e] : CandidatePairs(c)) EXPECT_EQ(d * e, c);
+  EXPECT_EQ(p.rows, CandidateRows(c));
   std::vector<std::pair<int, int>> pairs = CandidatePairs(c);
   EXPECT_EQ(p.marks.size(), pairs.size());
   for (size_t k = 0; k < p.marks.size() && k < pairs.size(); ++k) {

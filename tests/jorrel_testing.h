@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -195,5 +196,63 @@ inline Polynomial Times(const Polynomial& a, const Polynomial& b) {
 }
 
 using testing_support::SeedTimes;
+
+// Index of the first expression at or after `from` with this text, or -1.
+inline int FindShown(const std::vector<Shown>& shown, const std::string& text, size_t from = 0) {
+  for (size_t i = from; i < shown.size(); ++i)
+    if (shown[i].text == text) return static_cast<int>(i);
+  return -1;
+}
+
+// The expected texts appear in this order (others may stand between them).
+struct Expected {
+  std::string text;
+  float x, y;
+  int colour;
+};
+
+inline void ExpectInOrder(const std::vector<Shown>& shown, const std::vector<Expected>& expected) {
+  size_t i = 0;
+  for (const Expected& e : expected) {
+    while (i < shown.size() && shown[i].text != e.text) ++i;
+    ASSERT_LT(i, shown.size()) << "missing: " << e.text;
+    ++i;
+    if (e.colour < 0) continue;  // only its place in the order
+    const Shown& d = shown[i - 1];
+    EXPECT_EQ(d.x, e.x) << e.text;
+    EXPECT_EQ(d.y, e.y) << e.text;
+    EXPECT_EQ(d.colour, e.colour) << e.text;
+  }
+}
+
+// The rows the table must hold for a product: the pairs (d, product / d) for
+// d from 1 up to the square root of its size, then all of them negated.
+inline std::vector<std::pair<int, int>> CandidatePairs(int product) {
+  std::vector<std::pair<int, int>> pairs;
+  const int n = std::abs(product);
+  for (int d = 1; d * d <= n; ++d)
+    if (n % d == 0) pairs.push_back({d, product / d});
+  const size_t half = pairs.size();
+  for (size_t k = 0; k < half; ++k) pairs.push_back({-pairs[k].first, -pairs[k].second});
+  return pairs;
+}
+// Their texts as the table's rows show them: "1と36", "-6と-6".
+inline std::vector<std::string> CandidateRows(int product) {
+  std::vector<std::string> rows;
+  for (const auto& [d, e] : CandidatePairs(product)) rows.push_back(std::to_string(d) + "と" + std::to_string(e));
+  return rows;
+}
+
+// A factorised answer "=(x+4)(x+9)" or "=(x-5)^2" multiplied out.
+inline Polynomial ExpandAnswer(const std::string& answer) {
+  EXPECT_EQ(answer.rfind("=(", 0), 0u) << answer;
+  const std::string body = answer.substr(2);
+  const size_t close = body.find(')');
+  const Polynomial first = Parse(body.substr(0, close));
+  const std::string rest = body.substr(close + 1);
+  if (rest == "^2") return Times(first, first);
+  EXPECT_TRUE(rest.size() > 2 && rest.front() == '(' && rest.back() == ')') << answer;
+  return Times(first, Parse(rest.substr(1, rest.size() - 2)));
+}
 
 }  // namespace jorrel_testing
