@@ -35,17 +35,17 @@ void Fennor::ShowMonomialSubstitutionMenu() {
                       nullptr});
 }
 
-void Fennor::PlaceGapBox(int slot, float gap, float width, int border, int fill, const Text& label) {
+void Fennor::PlaceGapBox(int slot, float gap, float width, int border, int fill, const Text& label, float height) {
   gPointX(slot) = gLineEndX + gap;
   gPointY(slot) = gLineY;
-  FillGapBox(slot, width, border, fill, label);
+  FillGapBox(slot, width, border, fill, label, height);
 }
 
-void Fennor::FillGapBox(int slot, float width, int border, int fill, const Text& content) {
+void Fennor::FillGapBox(int slot, float width, int border, int fill, const Text& content, float height) {
   gPenX = gPointX(slot);
   gPenY = gPointY(slot);
   gCellWidth = width;
-  gCellHeight = 60;
+  gCellHeight = height;
   gTextColour = 13;
   gFigureColour = static_cast<float>(border);
   gAccentColour = static_cast<float>(fill);

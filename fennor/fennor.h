@@ -101,6 +101,16 @@ class Fennor : public AreaFigures {
   void ShowMonomialFormula3Expansion();
   void ShowMonomialFormula4Expansion();
 
+  // Chapter 6, substitution with a+b: a polynomial taken as one letter.
+  void StartPolynomialSubstitutionChapter();
+  void ShowPolynomialSubstitutionGoal();
+  void ShowPolynomialSubstitutionMenu();
+  void MakeSubstitutionProblem();
+  void RunSubstitutionFigureItem();
+  void RunSubstitutionTask();
+  void RunSubstitutionExample6();
+  void ShowSubstitutionQ9Answers();
+
   // Problem and answer builders of the product formulas, chosen by
   // gFennorFormulaCase; they read gFennorLetter, gTermText(1 to 6),
   // gLineStartX and gLineY, and place each line 80 below the one before.
@@ -171,15 +181,18 @@ class Fennor : public AreaFigures {
   // the step prompt.
   void ShowBoxedTaskProblem(const Text& problem, const TaskBoxStyle& style, const char* between, float gap,
                             const TaskBoxStyle& revealed, const Text& first, const Text& second);
-  // A boxed gap 60 high and `width` wide around the text line (text 13):
+  // A boxed gap `width` by `height` around the text line (text 13):
   // placed `gap` right of the line's end with its pen kept in
   // gPointX/gPointY(slot), or drawn again there with its content; the line
   // follows the pen.
-  void PlaceGapBox(int slot, float gap, float width, int border, int fill, const Text& label);
-  void FillGapBox(int slot, float width, int border, int fill, const Text& content);
+  void PlaceGapBox(int slot, float gap, float width, int border, int fill, const Text& label, float height = 60);
+  void FillGapBox(int slot, float width, int border, int fill, const Text& content, float height = 60);
   // One practice of chapter 5: `heading`, the formula case for the problem
   // number (0 for a random case 2 to 4) and the closing line (or none).
   void RunMonomialPractice(const char* heading, int (*caseFor)(int problem), const char* closing);
+  // The random drills of example 6: (M+p)(M+q) when `square` is false,
+  // (M+k)^2 when it is true, M a polynomial from the substitution table.
+  void RunSubstitutionDrill(bool square);
   // "+" in front of the texts of the positive gTermValue(1 to 4).
   void PutPlusSigns();
   // An area figure with the sides only, a key wait, then with the areas;

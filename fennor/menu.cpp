@@ -20,7 +20,7 @@ void Fennor::FennorShowMainMenu() {
       {" 9　", 660, 120, 13},
       {"10 終了", 660, 180, 15},
   };
-  // Chapter entries by menu number; chapters 6 to 8 are not written yet and
+  // Chapter entries by menu number; chapters 7 and 8 are not written yet and
   // lead straight back to the menu.
   static constexpr void (Fennor::*kChapters[])() = {
       &Fennor::StartFormula1Chapter,
@@ -28,7 +28,8 @@ void Fennor::FennorShowMainMenu() {
       &Fennor::StartFormula4Chapter,
       &Fennor::StartFormulaPracticeChapter,
       &Fennor::StartMonomialSubstitutionChapter,
-      nullptr, nullptr, nullptr,
+      &Fennor::StartPolynomialSubstitutionChapter,
+      nullptr, nullptr,
       &Fennor::FennorReturnToMenu,
   };
   for (;;) {

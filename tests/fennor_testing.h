@@ -25,6 +25,7 @@ struct Drawn {
   float x, y;
   int colour;
   int keys;
+  float endX = 0;  // the pen's x after the text
 };
 
 class CountingBackend : public plat::HeadlessBackend {
@@ -54,9 +55,10 @@ class RecordingFennor : public lesson::Fennor {
   void DrawExpression() override {
     // Text measured off the page (y 1800) is not drawn.
     if (!gPrintText.empty() && gPenY < 1800 && onDraw) onDraw(*this);
-    if (!gPrintText.empty() && gPenY < 1800)
-      drawn.push_back({plat::ToUtf8(gPrintText), gPenX, gPenY, static_cast<int>(gTextColour), backend_.keys});
+    const bool shown = !gPrintText.empty() && gPenY < 1800;
+    if (shown) drawn.push_back({plat::ToUtf8(gPrintText), gPenX, gPenY, static_cast<int>(gTextColour), backend_.keys});
     Fennor::DrawExpression();
+    if (shown) drawn.back().endX = gPenX;
   }
 
  private:
@@ -242,7 +244,7 @@ inline std::vector<std::pair<float, float>> Dots(const Session& run) {
 }
 
 // A small reader of the lesson's expression texts: whole numbers, the
-// letters x, y, a, b, "+", "-", "*", brackets, "^" with one digit, and
+// letters x, y, a, b, c, "+", "-", "*", brackets, "^" with one digit, and
 // products written side by side ("2ax"); a leading "=" and blanks are
 // skipped. Evaluates the text with the letters' values; a text it cannot
 // read fails the test.
@@ -344,14 +346,14 @@ class ExpressionReader {
   bool failed_ = false;
 };
 
-// True when two texts agree as polynomials in the letters x, y, a, b of
-// degree up to 2 (compared at a few points).
+// True when two texts agree as polynomials of degree up to 2 in the letters
+// x, y, a, b and c (compared at a few points).
 inline bool SamePolynomial(const std::string& a, const std::string& b) {
   static const std::map<char, double> kPoints[] = {
-      {{'x', 2}, {'y', 3}, {'a', 5}, {'b', 7}},
-      {{'x', -3}, {'y', 11}, {'a', -2}, {'b', 13}},
-      {{'x', 7}, {'y', -5}, {'a', 17}, {'b', -4}},
-      {{'x', 0.5}, {'y', 19}, {'a', -9}, {'b', 3}},
+      {{'x', 2}, {'y', 3}, {'a', 5}, {'b', 7}, {'c', -6}},
+      {{'x', -3}, {'y', 11}, {'a', -2}, {'b', 13}, {'c', 4}},
+      {{'x', 7}, {'y', -5}, {'a', 17}, {'b', -4}, {'c', 9}},
+      {{'x', 0.5}, {'y', 19}, {'a', -9}, {'b', 3}, {'c', -1.5}},
   };
   for (const auto& values : kPoints) {
     ExpressionReader ra(a, values), rb(b, values);
