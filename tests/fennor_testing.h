@@ -28,16 +28,7 @@ struct Drawn {
   float endX = 0;  // the pen's x after the text
 };
 
-class CountingBackend : public plat::HeadlessBackend {
- public:
-  using HeadlessBackend::HeadlessBackend;
-  int keys = 0;
-  bool PollKey(plat::Text& key) override {
-    bool got = HeadlessBackend::PollKey(key);
-    if (got) ++keys;
-    return got;
-  }
-};
+using testing_support::CountingBackend;
 
 class RecordingFennor : public lesson::Fennor {
  public:
