@@ -4,11 +4,18 @@
 set -u
 prog_path="$1"; title="$2"; xclose="$3"; shot_dir="${4:-}"
 command -v Xvfb >/dev/null || { echo "Xvfb not installed"; exit 77; }
-display=":$((100 + RANDOM % 400))"
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it is ready,
+# so tests running side by side never share a display or race its start.
+numfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
+trap 'kill $xvfb 2>/dev/null; rm -f "$numfile"' EXIT
+for _ in $(seq 100); do
+  [ -s "$numfile" ] && break
+  sleep 0.1
+done
+[ -s "$numfile" ] || { echo "Xvfb did not start"; exit 1; }
+display=":$(head -n 1 "$numfile")"
 DISPLAY="$display" "$prog_path" &
 pid=$!
 # Wait for the window to appear.
