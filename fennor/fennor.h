@@ -202,6 +202,44 @@ class Fennor : public AreaFigures {
   // The three (x+a)(x-a) figures in turn with the sides only, a key after
   // each, then the last again with the areas (labels 4 and 7) and a key.
   void DrawSumTimesDifferenceSequence(const char* const (&labels)[8]);
+
+  // --- Chapters 7 (mixed operations) and 8 (the elementary problems of
+  // textbook page 22) ---
+ public:
+  // Chapter 7: goal, sub-menu, the fixed worked example that runs into the
+  // random practice, the answers to question 10 and the cube of a binomial.
+  void StartMixedOperationsChapter();
+  void ShowMixedOperationsGoal();
+  void ShowMixedOperationsMenu();
+  void ShowMixedOperationsWorkedExample();
+  void RunMixedOperationsPractice();
+  void ShowMixedOperationsQ10Answers();
+  void ShowBinomialCubePage();
+  // One practice problem (x+a)(x+b)+k(x+d)^2: the draws of a, b, d into
+  // gTermValue(1 to 3) and of k into gTermValue2(11); then, from those
+  // four, the derived values, the texts, the problem and its four worked
+  // lines with their five key waits.
+  void DrawMixedOperationsNumbers();
+  void ShowMixedOperationsProblem();
+
+  // Chapter 8: no goal screen; five fixed answer pages.
+  void StartBasicProblemsP22Chapter();
+  void ShowBasicProblemsP22Menu();
+  void ShowBasicProblemsP22Page1();
+  void ShowBasicProblemsP22Page2();
+  void ShowBasicProblemsP22Page3();
+  void ShowBasicProblemsP22Page4();
+  void ShowBasicProblemsP22Page5();
+
+ private:
+  // The texts of a practice problem from its values (gTermText, gTermText2).
+  void PrepareMixedOperationsTexts();
+  // The page wipe, the first column's lines at x lineStartX from y 30, and
+  // the heading cell at their start.
+  void StartBasicProblemsP22Page(float lineStartX);
+  // A problem-number cell, 44 high, at (x, y). After either cell the lesson
+  // line follows the pen, left at the cell's top right corner.
+  void DrawBasicProblemNumber(float x, float y, float width, const char* number);
 };
 
 }  // namespace lesson

@@ -20,8 +20,7 @@ void Fennor::FennorShowMainMenu() {
       {" 9　", 660, 120, 13},
       {"10 終了", 660, 180, 15},
   };
-  // Chapter entries by menu number; chapters 7 and 8 are not written yet and
-  // lead straight back to the menu.
+  // Chapter entries by menu number.
   static constexpr void (Fennor::*kChapters[])() = {
       &Fennor::StartFormula1Chapter,
       &Fennor::StartFormulas23Chapter,
@@ -29,7 +28,8 @@ void Fennor::FennorShowMainMenu() {
       &Fennor::StartFormulaPracticeChapter,
       &Fennor::StartMonomialSubstitutionChapter,
       &Fennor::StartPolynomialSubstitutionChapter,
-      nullptr, nullptr,
+      &Fennor::StartMixedOperationsChapter,
+      &Fennor::StartBasicProblemsP22Chapter,
       &Fennor::FennorReturnToMenu,
   };
   for (;;) {
