@@ -27,20 +27,26 @@ void Fennor::ShowFormulaPracticeMenu() {
                      {&Fennor::RunFormulaPracticeTask, &Fennor::ShowFormulaPracticeQ5Answers, nullptr});
 }
 
+// a and b from 1..8, a negated on a coin's 1 and b on its 2; their sum and
+// product in gTermValue 3 and 4.
+void Fennor::DrawSignedPair() {
+  gTermValue(1) = plat::Int(scr.Rnd() * 8 + 1);
+  gTermValue(2) = plat::Int(scr.Rnd() * 8 + 1);
+  gRandomPick = plat::Int(scr.Rnd() * 2 + 1);
+  if (gRandomPick == 1) gTermValue(1) = -gTermValue(1);
+  gRandomPick = plat::Int(scr.Rnd() * 2 + 1);
+  if (gRandomPick == 2) gTermValue(2) = -gTermValue(2);
+  gTermValue(3) = gTermValue(1) + gTermValue(2);
+  gTermValue(4) = gTermValue(1) * gTermValue(2);
+}
+
 void Fennor::RunFormulaPracticeTask() {
   gInputValue = 3;
   while (gInputValue != 1) {
     // Two numbers from -8..-1, 1..8 and a case other than the one before; a
     // case 1 with equal numbers or numbers that cancel is drawn again whole.
     do {
-      gTermValue(1) = plat::Int(scr.Rnd() * 8 + 1);
-      gTermValue(2) = plat::Int(scr.Rnd() * 8 + 1);
-      gRandomPick = plat::Int(scr.Rnd() * 2 + 1);
-      if (gRandomPick == 1) gTermValue(1) = -gTermValue(1);
-      gRandomPick = plat::Int(scr.Rnd() * 2 + 1);
-      if (gRandomPick == 2) gTermValue(2) = -gTermValue(2);
-      gTermValue(3) = gTermValue(1) + gTermValue(2);
-      gTermValue(4) = gTermValue(1) * gTermValue(2);
+      DrawSignedPair();
       do {
         gFennorFormulaCase = plat::Int(scr.Rnd() * 4 + 1);
       } while (gFennorFormulaCase == gFennorPreviousFirstCoefficient);

@@ -64,14 +64,7 @@ void Fennor::RunMonomialTask1() {
       if (stage == 1) {
         // a and b from -8..-1, 1..8, neither equal nor cancelling.
         do {
-          gTermValue(1) = plat::Int(scr.Rnd() * 8 + 1);
-          gTermValue(2) = plat::Int(scr.Rnd() * 8 + 1);
-          gRandomPick = plat::Int(scr.Rnd() * 2 + 1);
-          if (gRandomPick == 1) gTermValue(1) = -gTermValue(1);
-          gRandomPick = plat::Int(scr.Rnd() * 2 + 1);
-          if (gRandomPick == 2) gTermValue(2) = -gTermValue(2);
-          gTermValue(3) = gTermValue(1) + gTermValue(2);
-          gTermValue(4) = gTermValue(1) * gTermValue(2);
+          DrawSignedPair();
         } while (gTermValue(1) == gTermValue(2) || gTermValue(3) == 0);
         PrepareFormulaTermTexts();
         PickFormulaLetter();

@@ -67,6 +67,7 @@ class Fennor : public AreaFigures {
   void ShowFormulaPracticeGoal();
   void ShowFormulaPracticeMenu();
   void RunFormulaPracticeTask();
+  void DrawSignedPair();
   void ShowFormulaPracticeQ5Answers();
 
   // Chapter 5, substitution with ax and by: two tasks with boxed gaps, two
