@@ -55,17 +55,27 @@ const uint8_t* DiscStamps::Mask(Kind& kind, const DrawOp& op, double scale, int 
   if (!kind.made[static_cast<size_t>(cell)]) {
     // The page's own drawing of the disc, so that a stamp matches it.
     cairo_t* cr = kind.cr;
-    cairo_save(cr);
-    cairo_rectangle(cr, 0, top, kind.side, kind.side);
-    cairo_clip(cr);
-    cairo_translate(cr, kind.pad + static_cast<double>(px) / kPhasesX,
-                    top + kind.pad + static_cast<double>(py) / kPhasesY);
-    cairo_scale(cr, scale, scale);
-    DrawOp at = op;
-    at.x1 = 0;
-    at.y1 = 0;
-    Canvas::RenderOp(cr, at);
-    cairo_restore(cr);
+    double cx = kind.pad + static_cast<double>(px) / kPhasesX, cy = top + kind.pad + static_cast<double>(py) / kPhasesY;
+    double pen = std::max(op.width, 1) / 2.0;
+    if (op.colour != kBackgroundColour && op.r <= pen) {
+      // Where the pen covers the circle the page draws one disc as wide as
+      // the pen over the filled circle, which it wholly covers: that disc
+      // alone (the same path, in pixels) is the mask.
+      cairo_new_path(cr);
+      cairo_arc(cr, cx, cy, (op.r + pen) * scale, 0, 2 * M_PI);
+      cairo_fill(cr);
+    } else {
+      cairo_save(cr);
+      cairo_rectangle(cr, 0, top, kind.side, kind.side);
+      cairo_clip(cr);
+      cairo_translate(cr, cx, cy);
+      cairo_scale(cr, scale, scale);
+      DrawOp at = op;
+      at.x1 = 0;
+      at.y1 = 0;
+      Canvas::RenderOp(cr, at);
+      cairo_restore(cr);
+    }
     cairo_surface_flush(kind.atlas);
     kind.made[static_cast<size_t>(cell)] = true;
     ++made_;

@@ -47,6 +47,12 @@ unsigned char* WindowPicture::Pixels() {
   return cairo_image_surface_get_data(surface_);
 }
 
+// The grey round the page (under its antialiased edge too).
+void WindowPicture::Surround() {
+  cairo_set_source_rgb(cr_, 0.25, 0.25, 0.25);
+  cairo_paint(cr_);
+}
+
 // Maps page units to the pixels; with clip, clips to the page.
 void WindowPicture::ToPage(bool clip) {
   cairo_translate(cr_, originX_, originY_);
@@ -77,7 +83,9 @@ void WindowPicture::RenderOpAt(const DrawOp& op) {
   ToPage(true);
   Draw(op, {0, 0, width_, height_});
   cairo_restore(cr_);
-  AddDamage(PixelBounds(op.left, op.top, op.right, op.bottom));
+  SDL_Rect px = PixelBounds(op.left, op.top, op.right, op.bottom);
+  AddDamage(px);
+  AddRect(inked_, px);
 }
 
 // The whole pixels a rectangle of the page touches, inside the window.
@@ -108,12 +116,12 @@ void WindowPicture::RenderArea(const Canvas& canvas, float left, float top, floa
     if (o.right >= l && o.left <= r && o.bottom >= t && o.top <= b) Draw(o, px);
   cairo_restore(cr_);
   AddDamage(px);
+  AddRect(inked_, px);
 }
 
 void WindowPicture::RenderAll(const Canvas* canvas) {
   cairo_save(cr_);
-  cairo_set_source_rgb(cr_, 0.25, 0.25, 0.25);
-  cairo_paint(cr_);
+  Surround();
   ToPage(true);
   const Rgb& bg = PaletteColour(kBackgroundColour);
   cairo_set_source_rgb(cr_, bg.r, bg.g, bg.b);
@@ -124,6 +132,27 @@ void WindowPicture::RenderAll(const Canvas* canvas) {
   shownOps_ = canvas ? canvas->ops().size() : 0;
   damage_.clear();
   DamageAll();
+  inked_.clear();
+  if (shownOps_ > 0) inked_.push_back({0, 0, width_, height_});
+}
+
+// After a clear only what was drawn is painted over, and sent to the screen:
+// the rest of the page is blank already.
+void WindowPicture::Clear() {
+  const Rgb& bg = PaletteColour(kBackgroundColour);
+  for (const SDL_Rect& r : inked_) {
+    cairo_save(cr_);
+    cairo_rectangle(cr_, r.x, r.y, r.w, r.h);
+    cairo_clip(cr_);
+    Surround();
+    ToPage(true);
+    cairo_set_source_rgb(cr_, bg.r, bg.g, bg.b);
+    cairo_paint(cr_);
+    cairo_restore(cr_);
+    AddDamage(r);
+  }
+  inked_.clear();
+  shownOps_ = 0;
 }
 
 void WindowPicture::Changed(const Canvas& canvas, const DrawOp* op) {
@@ -132,9 +161,13 @@ void WindowPicture::Changed(const Canvas& canvas, const DrawOp* op) {
   // of what lay beneath would stay as a faint ring (the blinking dot would
   // leave a circle round every typed digit).
   bool dropped = canvas.ops().size() != shownOps_ + 1;
-  shownOps_ = canvas.ops().size();
+  if (op) shownOps_ = canvas.ops().size();
   if (!op) {
-    RenderAll(&canvas);
+    if (canvas.ops().empty()) {
+      Clear();
+    } else {
+      RenderAll(&canvas);
+    }
   } else if (dropped && op->kind == DrawOp::Kind::Circle) {
     RenderArea(canvas, op->left, op->top, op->right, op->bottom);
   } else if (dropped && op->kind == DrawOp::Kind::Fill) {
@@ -151,42 +184,50 @@ void WindowPicture::Changed(const Canvas& canvas, const DrawOp* op) {
   }
 }
 
-void WindowPicture::AddDamage(SDL_Rect r) {
+void WindowPicture::AddDamage(SDL_Rect r) { AddRect(damage_, r); }
+
+void WindowPicture::AddRect(std::vector<SDL_Rect>& rects, SDL_Rect r) const {
   SDL_Rect whole{0, 0, width_, height_};
   if (!SDL_IntersectRect(&r, &whole, &r)) return;
-  // Joined with every rectangle it overlaps, until it overlaps none.
-  for (size_t i = 0; i < damage_.size();) {
-    SDL_Rect both;
-    if (SDL_IntersectRect(&r, &damage_[i], &both)) {
+  // Joined with each rectangle it overlaps where the two together are not
+  // much larger than apart (a curve of dots stays a chain of rectangles along
+  // it, not the box round it); the pixels where two kept apart overlap are
+  // sent twice.
+  for (size_t i = 0; i < rects.size();) {
+    SDL_Rect both, u;
+    if (SDL_IntersectRect(&r, &rects[i], &both)) {
       if (both.w == r.w && both.h == r.h) return;  // already inside
-      SDL_UnionRect(&r, &damage_[i], &r);
-      damage_[i] = damage_.back();
-      damage_.pop_back();
-      i = 0;
-    } else {
-      ++i;
+      SDL_UnionRect(&r, &rects[i], &u);
+      if (4 * Area(u) <= 5 * (Area(r) + Area(rects[i]) - Area(both))) {
+        r = u;
+        rects[i] = rects.back();
+        rects.pop_back();
+        i = 0;
+        continue;
+      }
     }
+    ++i;
   }
-  if (damage_.size() < kMaxRects) {
-    damage_.push_back(r);
+  if (rects.size() < kMaxRects) {
+    rects.push_back(r);
     return;
   }
   size_t best = 0;
   long growth = -1;
-  for (size_t i = 0; i < damage_.size(); ++i) {
+  for (size_t i = 0; i < rects.size(); ++i) {
     SDL_Rect u;
-    SDL_UnionRect(&r, &damage_[i], &u);
-    long g = Area(u) - Area(damage_[i]);
+    SDL_UnionRect(&r, &rects[i], &u);
+    long g = Area(u) - Area(rects[i]);
     if (growth < 0 || g < growth) {
       growth = g;
       best = i;
     }
   }
   SDL_Rect u;
-  SDL_UnionRect(&r, &damage_[best], &u);
-  damage_[best] = damage_.back();
-  damage_.pop_back();
-  AddDamage(u);  // it may overlap others now
+  SDL_UnionRect(&r, &rects[best], &u);
+  rects[best] = rects.back();
+  rects.pop_back();
+  AddRect(rects, u);  // it may overlap others now
 }
 
 }  // namespace plat

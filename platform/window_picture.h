@@ -45,12 +45,16 @@ class WindowPicture {
 
  private:
   void Setup(cairo_surface_t* surface);
+  void Surround();
   void ToPage(bool clip);
   void Draw(const DrawOp& op, const SDL_Rect& area);
   void RenderOpAt(const DrawOp& op);
   SDL_Rect PixelBounds(double left, double top, double right, double bottom) const;
   void RenderArea(const Canvas& canvas, float left, float top, float right, float bottom);
+  void Clear();
   void AddDamage(SDL_Rect r);
+  // Adds a rectangle to a list, joined with those it overlaps.
+  void AddRect(std::vector<SDL_Rect>& rects, SDL_Rect r) const;
 
   cairo_surface_t* surface_ = nullptr;
   cairo_t* cr_ = nullptr;
@@ -60,6 +64,7 @@ class WindowPicture {
   size_t shownOps_ = 0;  // operations in the picture when it last changed
   DiscStamps stamps_;
   std::vector<SDL_Rect> damage_;
+  std::vector<SDL_Rect> inked_;  // pixels drawn on since the page was last blank
 };
 
 }  // namespace plat

@@ -6,16 +6,19 @@
 //   waiting for a key);
 // - key -> pixels: from a key sent through the X server (XTEST) to the last
 //   change of the window's pixels it caused (DAMAGE), for each key of a walk;
+// - the program's CPU time per key of the walk (less swayed by a busy machine
+//   than the times, which include waiting for a processor);
 // - resident memory after start-up and after the walk.
 //
 //   window-perf PROGRAM_PATH [--keys N] [--seed S] [--prefix "TOKENS"] [--settle MS]
-//                            [--more-keys N] [--shot FILE]
+//                            [--more-keys N] [--shot FILE] [--log FILE]
 //
 // The walk is the soak's pupil (tools/key_stream), without its closes of the
 // window, after the keys of --prefix (lesson-replay tokens). When the pupil
 // ends the program it is started again (another start-up figure). --more-keys
 // sends further keys without timing them, only to see whether the memory
-// stays flat. --shot writes the window's pixels at the end as a PNG.
+// stays flat. --shot writes the window's pixels at the end as a PNG; --log
+// one line per key: its number, the key and its time in ms (-1: no change).
 #include <X11/Xlib.h>
 #include <X11/XKBlib.h>
 #include <X11/Xutil.h>
@@ -57,6 +60,20 @@ long ResidentKb(pid_t pid) {
   return 0;
 }
 
+// CPU time of a process so far, in seconds (user and system).
+double CpuSeconds(pid_t pid) {
+  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+  std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  size_t paren = all.rfind(')');
+  if (paren == std::string::npos) return 0;
+  std::istringstream rest(all.substr(paren + 2));
+  std::string field;
+  double ticks = 0;
+  for (int i = 3; i <= 15 && rest >> field; ++i)
+    if (i == 14 || i == 15) ticks += std::stod(field);  // utime, stime
+  return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
 // The process's main thread is asleep (waiting for an event), not running.
 bool Sleeping(pid_t pid) {
   std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
@@ -73,6 +90,7 @@ struct Options {
   double settleMs = 25;
   long moreKeys = 0;
   std::string shot;
+  std::string log;
 };
 
 class Session {
@@ -265,7 +283,7 @@ double Percentile(std::vector<double> v, double p) {
 
 int Usage() {
   std::cerr << "usage: window-perf PROGRAM_PATH [--keys N] [--seed S] [--prefix \"TOKENS\"] [--settle MS]"
-               " [--more-keys N] [--shot FILE]\n";
+               " [--more-keys N] [--shot FILE] [--log FILE]\n";
   return 2;
 }
 
@@ -291,6 +309,8 @@ int main(int argc, char** argv) {
       o.moreKeys = std::stol(v);
     } else if (a == "--shot") {
       o.shot = v;
+    } else if (a == "--log") {
+      o.log = v;
     } else {
       return Usage();
     }
@@ -314,6 +334,9 @@ int main(int argc, char** argv) {
     }
     startups.push_back(first);
     long rssStart = ResidentKb(s.pid());
+    double cpu = 0, cpuFrom = CpuSeconds(s.pid());
+    std::ofstream log;
+    if (!o.log.empty()) log.open(o.log);
     double worst = -1;
     size_t worstAt = 0;
     long unchanged = 0;
@@ -321,8 +344,15 @@ int main(int argc, char** argv) {
       if (!s.Running()) {
         double t = s.Start();
         if (t >= 0) startups.push_back(t);
+        cpuFrom = CpuSeconds(s.pid());
       }
       std::optional<double> ms = s.Key(walk[i]);
+      if (s.Running()) {
+        double now = CpuSeconds(s.pid());
+        cpu += now - cpuFrom;
+        cpuFrom = now;
+      }
+      if (log.is_open()) log << i + 1 << ' ' << Token(walk[i]) << ' ' << (ms ? *ms : -1.0) << '\n';
       if (!ms) {
         ++unchanged;
         continue;
@@ -353,11 +383,11 @@ int main(int argc, char** argv) {
       context += (context.empty() ? "" : " ") + Token(walk[j]);
     std::printf(
         "startup_ms=%.1f startup_max_ms=%.1f starts=%zu keys=%zu unchanged=%ld median_ms=%.2f p99_ms=%.2f "
-        "worst_ms=%.2f over5ms=%ld (%.1f%%) rss_start_kb=%ld rss_walk_kb=%ld",
+        "worst_ms=%.2f over5ms=%ld (%.1f%%) cpu_per_key_ms=%.2f rss_start_kb=%ld rss_walk_kb=%ld",
         Percentile(startups, 50), Percentile(startups, 100), startups.size(), latencies.size(), unchanged,
         Percentile(latencies, 50), Percentile(latencies, 99), worst, over5,
         latencies.empty() ? 0.0 : 100.0 * static_cast<double>(over5) / static_cast<double>(latencies.size()),
-        rssStart, rssWalk);
+        1000 * cpu / static_cast<double>(std::max<long>(o.keys, 1)), rssStart, rssWalk);
     if (o.moreKeys > 0) std::printf(" rss_after_%ld_more_keys_kb=%ld", o.moreKeys, rssMore);
     std::printf("\nworst key: #%zu, the last of \"%s\"\n", worstAt + 1, context.c_str());
   } catch (const std::exception& e) {
