@@ -47,10 +47,16 @@ unsigned char* WindowPicture::Pixels() {
   return cairo_image_surface_get_data(surface_);
 }
 
-// The grey round the page (under its antialiased edge too).
+// The grey round the page (each pixel written once: under the page's own
+// antialiased edge, if it has one, too).
 void WindowPicture::Surround() {
+  cairo_save(cr_);
+  cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_rectangle(cr_, 0, 0, width_, height_);
+  cairo_rectangle(cr_, inside_.x, inside_.y, inside_.w, inside_.h);
   cairo_set_source_rgb(cr_, 0.25, 0.25, 0.25);
-  cairo_paint(cr_);
+  cairo_fill(cr_);
+  cairo_restore(cr_);
 }
 
 // Maps page units to the pixels; with clip, clips to the page.
