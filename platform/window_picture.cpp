@@ -178,13 +178,21 @@ void WindowPicture::Changed(const Canvas& canvas, const DrawOp* op) {
     RenderArea(canvas, op->left, op->top, op->right, op->bottom);
   } else if (dropped && op->kind == DrawOp::Kind::Fill) {
     // A filled box's inside is plainly painted over; only the strips along
-    // its edges are drawn again.
+    // its edges, where what it hid reached out, are drawn again.
     RenderOpAt(*op);
+    const plat::Canvas::Area& hid = canvas.dropped();
     float m = static_cast<float>(op->width) + 2;
-    RenderArea(canvas, op->left, op->top, op->right, op->top + m);
-    RenderArea(canvas, op->left, op->bottom - m, op->right, op->bottom);
-    RenderArea(canvas, op->left, op->top, op->left + m, op->bottom);
-    RenderArea(canvas, op->right - m, op->top, op->right, op->bottom);
+    auto strip = [&](float left, float top, float right, float bottom) {
+      left = std::max(left, hid.left);
+      top = std::max(top, hid.top);
+      right = std::min(right, hid.right);
+      bottom = std::min(bottom, hid.bottom);
+      if (!hid.empty && left < right && top < bottom) RenderArea(canvas, left, top, right, bottom);
+    };
+    strip(op->left, op->top, op->right, op->top + m);
+    strip(op->left, op->bottom - m, op->right, op->bottom);
+    strip(op->left, op->top, op->left + m, op->bottom);
+    strip(op->right - m, op->top, op->right, op->bottom);
   } else {
     RenderOpAt(*op);
   }

@@ -127,7 +127,7 @@ TEST(DiscStamps, KeepInsideTheirClip) {
 // equal the whole picture rendered afresh: a blinking dot, wipes over part of
 // the drawing, a dotted thick curve, texts, boxes and a clear included.
 TEST(WindowPicture, DamageCoversEveryChangedPixel) {
-  for (auto [w, h] : {std::pair{1000, 700}, std::pair{1920, 1080}}) {
+  for (auto [w, h] : {std::pair{1000, 700}, std::pair{1920, 1080}, std::pair{2880, 1800}}) {
     testing_support::TestScreen ts;
     plat::Screen& s = ts.screen();
     plat::WindowPicture picture(w, h);
@@ -192,7 +192,14 @@ TEST(WindowPicture, DamageCoversEveryChangedPixel) {
         s.Circle(400, 620, 4, 15, 0, 0, 15);
       }
       s.Circle(1437, 450, 4, 5, 0, 0, 5);  // across the page's edge
+      // Shapes along the inside of the boxes' edges, which the boxes hide.
+      s.Symbol(601, 250, SJ("x計"), 1, 1, 0);
+      s.Line(610, 400, 890, 400, 0);
+      s.Circle(605, 186, 3, 2, 0, 0, 2);
       s.Line(600, 180, 900, 400, 15, plat::kFilledBox, 15);
+      s.Symbol(101, 640, SJ("x計"), 1, 1, 0);
+      s.Line(110, 700, 290, 700, 0);
+      s.Line(100.5f, 610, 100.5f, 690, 0);
       s.Line(100, 600, 300, 700, 13, plat::kFilledBox, 12);
       check("after drawing");
       if (round == 1) {
