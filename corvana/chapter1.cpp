@@ -10,11 +10,7 @@ void Corvana::StartQuickCalculationChapter() {
 }
 
 void Corvana::ShowQuickCalculationGoal() {
-  static constexpr Piece kGoal[] = {
-      LineStart(44, 240),
-      NextLine(0, 5, "<めあて>"),
-      NextLine(65, 0, "速算の方法を見つけ、証明しよう。", 32),
-  };
+  static constexpr auto kGoal = GoalPieces("速算の方法を見つけ、証明しよう。");
   DrawPieces(*this, kGoal);
 }
 

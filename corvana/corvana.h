@@ -2,7 +2,10 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "common/figures/figures.h"
 #include "common/frame/screens.h"
@@ -81,6 +84,22 @@ constexpr std::array<Step, 15> TwoBlankConjecture(float firstWidth, const char* 
   }};
 }
 
+// A chapter's goal screen: the heading, and the goal one line down and a
+// little in.
+constexpr std::array<Piece, 3> GoalPieces(const char* goal) {
+  return {{
+      LineStart(44, 240),
+      NextLine(0, 5, "<めあて>"),
+      NextLine(65, 0, goal, 32),
+  }};
+}
+
+// A figure's point: list element, and its place in figure units (y upwards).
+struct FigurePoint {
+  int element;
+  float u, v;
+};
+
 class Corvana : public Lesson {
  public:
   explicit Corvana(plat::Screen& screen) : Lesson(screen, kCorvanaSettings) {}
@@ -99,10 +118,67 @@ class Corvana : public Lesson {
   void ExplainQuickSquaringLimit();
   void ShowOnesSumToTenProducts();
 
+  // Chapter 2, number calculation.
+  void StartNumberCalculationChapter();
+  void ShowNumberCalculationGoal();
+  void ShowNumberCalculationMenu();
+  void ShowNumberCalculationIntro();
+  void ShowNumberCalculationExample1();
+  void RunNumberCalculationExercises();
+  void ShowNumberCalculationQ1Answers();
+
+  // Chapter 3, values of expressions.
+  void StartExpressionValueChapter();
+  void ShowExpressionValueGoal();
+  void ShowExpressionValueMenu();
+  void RunExpressionValueReview();
+  void StartReviewTwo();
+  void FinishReviewTwo();
+  void ShowExpressionValueTask1();
+  void ShowExpressionValueTask2();
+  void ShowExpressionValueQ2Answers();
+  // One problem of review 2 from its numbers A to F (gTermValue2(1),
+  // gTermValue(2), (3), gTermValue2(4), gTermValue(5), (6)), X and Y
+  // (gTermValue2(5), (6)): its texts, then its rows with their key waits.
+  void MakeReviewTwoTexts();
+  void ShowReviewTwoScreens();
+
+  // Chapter 4, representing numbers.
+  void StartRepresentingNumbersChapter();
+  void ShowRepresentingNumbersGoal();
+  void ShowRepresentingNumbersMenu();
+  void ShowMultipleOfThreeFormQ1();
+  void ShowEvenNumberFormQ2();
+  void ShowOddNumberFormQ3();
+  void ShowConsecutiveAndPairFormsQ4();
+  void ShowRepresentationsSummary();
+  void RunLetterExpressionsExercise1();
+  void RunMultipleOrNotExercise2();
+
+  // Chapter 7, proofs about figures.
+  void StartFigureProofsChapter();
+  void ShowFigureProofsGoal();
+  void ShowFigureProofsMenu();
+  void ShowRoadAreaQuestion();
+  void ShowCircularRoadExample();
+  void DrawRoadFigure15();
+  void DrawRoadFigure20();
+  void PrepareSquareRoadStrip();
+
   // The number chosen on the current chapter's sub-menu.
   float gCorvanaSubMenuChoice = 0;
   // The x of a lesson screen's headings.
   float gCorvanaHeadingX = 0;
+  // The first operand of the last random problem accepted anywhere in the
+  // program: the next one, of whatever item, may not repeat it.
+  float gCorvanaPreviousValue = 0;
+  // The circles of the circular road: the inner one, the road's centre line,
+  // the outer one.
+  float gCorvanaInnerRadius = 0;
+  float gCorvanaCentreLineRadius = 0;
+  float gCorvanaOuterRadius = 0;
+  // The x of a second column of questions on a line.
+  float gCorvanaSecondColumnX = 0;
 
  private:
   // Chapter 1 helpers.
@@ -114,6 +190,45 @@ class Corvana : public Lesson {
   void PadThreeDigitProducts();
   void DrawProductTable(int lowerOffset, bool keyBeforeEachProduct);
   void FillSquares(float step, float offset);
+
+  // Chapter 2 helpers.
+  void DrawSumToHundredPair();
+  void DrawOnesAndTens(float onesSpan, float onesLow, float tensSpan, float tensLow);
+  void DrawAroundTensPair();
+  void DrawSquareOfSumPair();
+  std::vector<Text> PoseDifferenceOfSquares();
+  std::vector<Text> PoseSquareOfSum();
+  std::vector<Text> PoseSumTimesDifference();
+  void RunExerciseKind(const char* label, bool wholeWidth, std::vector<Text> (Corvana::*pose)());
+
+  // Chapter 3 helpers.
+  void DrawNextLine(float dx, float dy, int colour, const Text& text);
+  void DrawOnLine(int colour, const Text& text);
+  void RunValueSection(const char* heading, float headingX, int slot, float lineStartX, void (Corvana::*pose)(),
+                       void (Corvana::*show)());
+  void MakeReviewOneProblem();
+  void ShowReviewOneScreens();
+  void MakeReviewTwoProblem();
+  void MakeTaskOneProblem();
+  void ShowTaskOneScreens();
+  void MakeTaskTwoProblem();
+  void ShowTaskTwoScreens();
+
+  // Chapter 4 helpers.
+  void KeepAnswerPoint(int n);
+  void DrawLinePieces(float x, float y, std::initializer_list<std::pair<int, Text>> pieces);
+  void RunWholeWindowExercise(void (Corvana::*pass)());
+  void PoseLetterExpressions();
+  void PoseMultipleOrNot();
+
+  // Chapter 7 helpers.
+  void SetFigureOrigin(float left, float top, float columns, float rows);
+  void PlaceFigurePoints(std::span<const FigurePoint> points);
+  std::pair<float, float> PointAt(int element);
+  void MarkRoadWidth(float x1, float y1, float x2, float y2);
+  void CutRoad(int from, int to);
+  void DrawRoadPiece(int a, int b, int c, int d);
+  void DrawDoubleArrow(float tipX, float tipY, float tailX, float tailY);
 };
 
 }  // namespace lesson

@@ -14,15 +14,15 @@ void Corvana::CorvanaShowMainMenu() {
   };
   // Chapter entries by menu number; chapters still to come lead straight back.
   static constexpr void (Corvana::*kChapters[])() = {
-      &Corvana::StartQuickCalculationChapter,  // 1
-      nullptr,                                 // 2 StartNumberCalculationChapter
-      nullptr,                                 // 3 StartExpressionValueChapter
-      nullptr,                                 // 4 StartRepresentingNumbersChapter
-      nullptr,                                 // 5 StartOddNumbersChapter
-      nullptr,                                 // 6 StartEvenNumbersChapter
-      nullptr,                                 // 7 StartFigureProofsChapter
-      nullptr,                                 // 8 StartProblemsAChapter
-      nullptr,                                 // 9 StartProblemsBChapter
+      &Corvana::StartQuickCalculationChapter,   // 1
+      &Corvana::StartNumberCalculationChapter,  // 2
+      &Corvana::StartExpressionValueChapter,    // 3
+      &Corvana::StartRepresentingNumbersChapter,  // 4
+      nullptr,                                  // 5 StartOddNumbersChapter
+      nullptr,                                  // 6 StartEvenNumbersChapter
+      &Corvana::StartFigureProofsChapter,       // 7
+      nullptr,                                  // 8 StartProblemsAChapter
+      nullptr,                                  // 9 StartProblemsBChapter
   };
   constexpr int kEndNumber = 10;
   constexpr int kChapterCount = static_cast<int>(std::size(kChapters));

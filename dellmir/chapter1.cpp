@@ -107,26 +107,33 @@ void Dellmir::LayCourseBase(const char* startLetter, const char* endLetter) {
 
 void Dellmir::DrawArcRows(std::span<const ArcRow> rows, bool commonY) {
   for (const ArcRow& row : rows) {
-    gP1X = gPointX(row.from);
-    gP1Y = gPointY(commonY ? 1 : row.from);
-    gP2X = gPointX(row.to);
-    gP2Y = commonY ? gP1Y : gPointY(row.to);
-    gTextColour = static_cast<float>(row.labelColour);
-    gFigureColour = static_cast<float>(row.colour);
-    gArcSide = row.side;
-    gCellWidth = row.step;
-    const ArcHeight& h = row.height;
-    if (h.radius == 0) {
-      gArcHeight = h.times;
-    } else {
-      float r = h.radius == kWholeCourseRadius ? gDellmirCourseHalfLength : gPrimeList(h.radius);
-      gArcHeight = r * h.times / h.divisor;
-    }
-    gLabelText = Literal(row.label);
-    gLabelNudgeX = row.nudgeX;
-    gLabelNudgeY = row.nudgeY;
-    DrawDottedArcOverSegment();
+    const float y1 = gPointY(commonY ? 1 : row.from) + row.dy;
+    DrawArcBetween(row, gPointX(row.from) + row.fromDx, y1, gPointX(row.to) + row.toDx,
+                   commonY ? y1 : gPointY(row.to) + row.dy);
   }
+}
+
+void Dellmir::DrawArcBetween(const ArcRow& row, float x1, float y1, float x2, float y2) {
+  gP1X = x1;
+  gP1Y = y1;
+  gP2X = x2;
+  gP2Y = y2;
+  gTextColour = static_cast<float>(row.labelColour);
+  gFigureColour = static_cast<float>(row.colour);
+  gArcSide = row.side;
+  gCellWidth = row.step;
+  const ArcHeight& h = row.height;
+  if (h.radius == 0) {
+    gArcHeight = h.times;
+  } else {
+    float r = h.radius == kWholeCourseRadius ? gDellmirCourseHalfLength : gPrimeList(h.radius);
+    gArcHeight = r * h.times / h.divisor;
+  }
+  gLabelText = Literal(row.label);
+  gLabelNudgeX = row.nudgeX;
+  gLabelNudgeY = row.nudgeY;
+  gUseLabelTypesetter = 0;
+  DrawDottedArcOverSegment();
 }
 
 // The letters stand on the line of point 1, which every point of these

@@ -63,12 +63,4 @@ void Dellmir::ShowPolynomialByMonomialGoal() {
                     });
 }
 
-// The chapter's items are not written yet: the goal stays in view until a
-// key, then the main menu comes back.
-void Dellmir::ShowPolynomialByMonomialMenu() { WaitForKey(); }
-
-// Chapters not written yet lead straight back to the main menu.
-void Dellmir::StartDivisionByMonomialChapter() {}
-void Dellmir::StartPolynomialProductChapter() {}
-
 }  // namespace lesson

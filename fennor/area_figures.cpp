@@ -5,25 +5,6 @@
 namespace lesson {
 namespace {
 
-// One element of an area figure, placed relative to the figure's origin.
-struct FigureStep {
-  enum class Kind : uint8_t { kBox, kMark, kWait };
-  Kind kind;
-  float x, y;
-  float w, h;      // box: size; mark: the other end of the side
-  int fillOrSide;  // box: fill colour; mark: the side of the arc
-  int step;        // mark: degrees between the dots
-  int label;       // slot of f.gTermText2, 0 for none
-};
-
-constexpr FigureStep Box(float x, float y, float w, float h, int fill, int label) {
-  return {FigureStep::Kind::kBox, x, y, w, h, fill, 0, label};
-}
-constexpr FigureStep Mark(float x1, float y1, float x2, float y2, int side, int step, int label) {
-  return {FigureStep::Kind::kMark, x1, y1, x2, y2, side, step, label};
-}
-constexpr FigureStep KeyWait() { return {FigureStep::Kind::kWait, 0, 0, 0, 0, 0, 0, 0}; }
-
 // The square x by x (220), the strip b by x on its right (b is 132 wide), the
 // strip x by a below it (a is 88 high) and the corner; marks on the sides
 // outside the figure, to the left and above.
@@ -49,9 +30,13 @@ constexpr FigureStep kRegroupedAreaFigure[] = {
     Box(88, 220, 220, 220, 6, 8),
 };
 
-// Each box: border 0, label 13, the lesson line left at the box's top-right
-// corner. Each mark: colour 9, label 0, an arc 16 high.
-void DrawSteps(AreaFigures& f, float x0, float y0, std::span<const FigureStep> steps) {
+}  // namespace
+
+// Each box: border 0, the lesson line left at the box's top-right corner.
+// Each mark: colour 9, an arc 16 high.
+void AreaFigures::DrawFigureSteps(std::span<const FigureStep> steps) {
+  AreaFigures& f = *this;
+  const float x0 = FigureOriginX(), y0 = FigureOriginY();
   for (const FigureStep& s : steps) {
     switch (s.kind) {
       case FigureStep::Kind::kBox:
@@ -61,7 +46,7 @@ void DrawSteps(AreaFigures& f, float x0, float y0, std::span<const FigureStep> s
         f.gCellHeight = s.h;
         f.gFigureColour = 0;
         f.gAccentColour = static_cast<float>(s.fillOrSide);
-        f.gTextColour = 13;
+        f.gTextColour = static_cast<float>(s.textColour);
         f.gWorkText = s.label ? f.gTermText2(s.label) : Text();
         f.DrawBoxedCell();
         f.gLineEndX = f.gPenX;
@@ -73,7 +58,7 @@ void DrawSteps(AreaFigures& f, float x0, float y0, std::span<const FigureStep> s
         f.gP2X = x0 + s.w;
         f.gP2Y = y0 + s.h;
         f.gFigureColour = 9;
-        f.gTextColour = 0;
+        f.gTextColour = static_cast<float>(s.textColour);
         f.gArcSide = static_cast<float>(s.fillOrSide);
         f.gCellWidth = static_cast<float>(s.step);
         f.gArcHeight = 1;
@@ -87,12 +72,8 @@ void DrawSteps(AreaFigures& f, float x0, float y0, std::span<const FigureStep> s
   }
 }
 
-}  // namespace
+void AreaFigures::DrawAreaFigure() { DrawFigureSteps(kAreaFigure); }
 
-void AreaFigures::DrawAreaFigure() { DrawSteps(*this, FigureOriginX(), FigureOriginY(), kAreaFigure); }
-
-void AreaFigures::DrawRegroupedAreaFigure() {
-  DrawSteps(*this, FigureOriginX(), FigureOriginY(), kRegroupedAreaFigure);
-}
+void AreaFigures::DrawRegroupedAreaFigure() { DrawFigureSteps(kRegroupedAreaFigure); }
 
 }  // namespace lesson

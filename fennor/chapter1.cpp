@@ -34,37 +34,52 @@ void Fennor::PutPlusSigns() {
   }
 }
 
-void Fennor::DrawTaskBox(int box, const Text& label) {
-  static constexpr int kBorder[] = {3, 7}, kFill[] = {13, 11};
+void Fennor::DrawTaskBox(int box, const Text& label, const TaskBoxStyle& style) {
   gPenX = gPointX(box);
   gPenY = gPointY(box);
   gCellWidth = 120;
   gCellHeight = 50;
-  gTextColour = 5;
-  gFigureColour = static_cast<float>(kBorder[box - 1]);
-  gAccentColour = static_cast<float>(kFill[box - 1]);
+  gTextColour = static_cast<float>(style.text);
+  gFigureColour = static_cast<float>(style.border[box - 1]);
+  gAccentColour = static_cast<float>(style.fill[box - 1]);
   gWorkText = label;
   DrawBoxedCell();
 }
 
-void Fennor::PlaceTaskBox(int box, const Text& label) {
+void Fennor::PlaceTaskBox(int box, const Text& label, const TaskBoxStyle& style) {
   gPointX(box) = gLineEndX + 20;
   gPointY(box) = gLineY;
-  DrawTaskBox(box, label);
+  DrawTaskBox(box, label, style);
   gLineEndX = gPenX;
   gLineY = gPenY;
+}
+
+void Fennor::ShowBoxedTaskProblem(const Text& problem, const TaskBoxStyle& style, const char* between, float gap,
+                                  const TaskBoxStyle& revealed, const Text& first, const Text& second) {
+  DrawPieces(*this, {LineStart(44, 18), lesson::Wipe(0, 0, 1320, 1300), At(44, 18, 0, "問　①,②を求めなさい。")});
+  DrawTextLine(*this, gLineStartX + 44, gLineY + 80, 0, problem);
+  DrawPieces(*this, {NextLine(80, 0, "=x^2", 44)});
+  // =x^2 [①] x [②]
+  PlaceTaskBox(1, SJ("①"), style);
+  if (between) DrawPieces(*this, {Continue(0, between, gap)});
+  PlaceTaskBox(2, SJ("②"), style);
+  WaitForKey();
+  // The values cover the empty boxes exactly.
+  DrawTaskBox(1, first, revealed);
+  DrawTaskBox(2, second, revealed);
+  AskNextStep();
 }
 
 void Fennor::SetAreaLabels(const char* const (&labels)[8], int lastSlot) {
   for (int k = 1; k <= 8; ++k) gTermText2(k) = k <= lastSlot ? Literal(labels[k - 1]) : Text();
 }
 
-void Fennor::DrawAreaFigureInTwoSteps(const char* const (&labels)[8]) {
+void Fennor::DrawFigureInTwoSteps(void (Fennor::*figure)(), const char* const (&labels)[8]) {
   SetAreaLabels(labels, 3);
-  DrawAreaFigure();
+  (this->*figure)();
   WaitForKey();
   SetAreaLabels(labels, 8);
-  DrawAreaFigure();
+  (this->*figure)();
 }
 
 void Fennor::ShowFormula1Task() {
@@ -83,19 +98,9 @@ void Fennor::ShowFormula1Task() {
     } while (gTermValue(1) == gTermValue(2) || gTermValue(3) == 0 || std::fabs(gTermValue(3)) == 1);
     PrepareTextsAndKeyChoice();
     PutPlusSigns();
-
-    DrawPieces(*this, {LineStart(44, 18), lesson::Wipe(0, 0, 1320, 1300), At(44, 18, 0, "問　①,②を求めなさい。")});
-    DrawTextLine(*this, gLineStartX + 44, gLineY + 80, 0, " (x" + gTermText(1) + ")(x" + gTermText(2) + ")");
-    DrawPieces(*this, {NextLine(80, 0, "=x^2", 44)});
-    // =x^2 [①] x [②]
-    PlaceTaskBox(1, SJ("①"));
-    DrawPieces(*this, {Continue(0, "x", 8)});
-    PlaceTaskBox(2, SJ("②"));
-    WaitForKey();
-    // The sum and the product cover the empty boxes exactly.
-    DrawTaskBox(1, gTermText(3));
-    DrawTaskBox(2, gTermText(4));
-    AskNextStep();
+    static constexpr TaskBoxStyle kBoxes = {5, {3, 7}, {13, 11}};
+    ShowBoxedTaskProblem(" (x" + gTermText(1) + ")(x" + gTermText(2) + ")", kBoxes, "x", 8, kBoxes, gTermText(3),
+                         gTermText(4));
   }
 
   // Why a sum and a product: the case (x+2)(x+3) read off the area figure,
@@ -110,7 +115,7 @@ void Fennor::ShowFormula1Task() {
   WaitForKey();
   gFennorFigureOriginX = 660;
   gFennorFigureOriginY = 100;
-  DrawAreaFigureInTwoSteps(kNumberLabels);
+  DrawFigureInTwoSteps(&Fennor::DrawAreaFigure, kNumberLabels);
   DrawPieces(*this, {Wait(), At(44, 418, 5, "=x^2+5x+6"), Wait(), lesson::Wipe(44, 338, 704, 1638),
                      At(88, 338, 5, "(x+a)(x+b)")});
   gFennorSavedLineY = gPenY;
@@ -118,7 +123,7 @@ void Fennor::ShowFormula1Task() {
   gFennorFigureOriginX = 660;
   gFennorFigureOriginY = 100;
   DrawPieces(*this, {lesson::Wipe(616, 20, 1936, 920)});
-  DrawAreaFigureInTwoSteps(kLetterLabels);
+  DrawFigureInTwoSteps(&Fennor::DrawAreaFigure, kLetterLabels);
   WaitForKey();
   DrawRegroupedAreaFigure();
   DrawPieces(*this, {

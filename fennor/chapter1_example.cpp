@@ -1,52 +1,9 @@
 // Chapter 1, example 1: random expansions of (x+a)(x+b) beside the formula
-// card, and the problem and answer builders of the product formulas.
-#include <iterator>
-
+// card.
 #include "common/frame/screens.h"
 #include "fennor/fennor.h"
 
 namespace lesson {
-namespace {
-
-using Builder = void (Fennor::*)();
-
-// Calls entry gFennorFormulaCase of a selection list.
-template <size_t N>
-void CallForFormulaCase(Fennor& f, const Builder (&list)[N]) {
-  int c = plat::CInt(f.gFennorFormulaCase);
-  if (c < 1 || c > static_cast<int>(N)) plat::RaiseFault(plat::kFaultIndexOutOfRange);
-  Builder builder = list[c - 1];
-  (f.*builder)();
-}
-
-}  // namespace
-
-void Fennor::PlaceFormulaLine(int colour, const Text& text) {
-  DrawTextLine(*this, gLineStartX + 44, gLineY + 80, colour, text);
-}
-
-void Fennor::ShowBinomialProductProblem() {
-  const Text& x = gFennorLetter;
-  PlaceFormulaLine(0, " (" + x + gTermText(1) + ")(" + x + gTermText(2) + ")");
-}
-
-void Fennor::ShowFormula1Expansion() {
-  const Text& x = gFennorLetter;
-  PlaceFormulaLine(0, "=" + x + "^2+(" + gTermText(5) + gTermText(2) + ")" + x + gTermText(1) + "*" + gTermText(6));
-  WaitForKey();
-  PlaceFormulaLine(5, "=" + x + "^2" + gTermText(3) + x + gTermText(4));
-}
-
-// The lists by formula case; the cases 2 to 4 come with their chapters.
-void Fennor::ShowFormulaCaseProblem() {
-  static constexpr Builder kProblems[] = {&Fennor::ShowBinomialProductProblem};
-  CallForFormulaCase(*this, kProblems);
-}
-
-void Fennor::ShowFormulaCaseExpansion() {
-  static constexpr Builder kAnswers[] = {&Fennor::ShowFormula1Expansion};
-  CallForFormulaCase(*this, kAnswers);
-}
 
 void Fennor::RunFormula1Example1() {
   DrawPieces(*this, {
@@ -80,31 +37,11 @@ void Fennor::RunFormula1Example1() {
     gTermValue(11) = a;
     gTermValue(12) = b;
 
-    // The formula term texts: a coefficient 1 is left out, positive terms
-    // carry their "+", a negative b is bracketed in the product.
-    PrepareTextsAndKeyChoice();
-    if (a + b == 1) {
-      gTermText(3) = Text();
-    } else if (a + b == -1) {
-      gTermText(3) = "-";
-    }
-    PutPlusSigns();
-    gTermText(6) = b < 0 ? "(" + gTermText(2) + ")" : gTermText(12);
-    static constexpr const char* kLetters[] = {"x", "y", "a", "b"};
-    gRandomPick = plat::Int(scr.Rnd() * 4 + 1);
-    gFennorLetter = kLetters[plat::CInt(gRandomPick) - 1];
+    PrepareFormulaTermTexts();
+    PickFormulaLetter();
 
     // The left part is wiped; the card stays.
-    DrawPieces(*this, {LineStart(44, 18), lesson::Wipe(0, 0, 704, 1300), At(44, 18, 0, "例1　次の式を展開しなさい。")});
-    ShowFormulaCaseProblem();
-    gWorkText = plat::Str(gFennorFormulaCase);
-    StripBlanks();
-    gFennorFormulaCaseText = gWorkText;
-    WaitForKey();
-    DrawTextLine(*this, gLineStartX + 132, gLineY + 80, 3, SJ("公式") + gFennorFormulaCaseText + SJ("を使う"));
-    WaitForKey();
-    ShowFormulaCaseExpansion();
-    AskNextStep();
+    ShowFormulaExercise("例1　次の式を展開しなさい。", 704);
   }
   DrawPieces(*this, {At(132, 570, 0, "教科書P17 問1　をしなさい。")});
 }

@@ -28,12 +28,56 @@ class Fennor : public AreaFigures {
   void ShowFormula1Q1Answers();
   void ShowFormula1Q2Answers();
 
+  // Chapter 2, the formulas (x+a)^2 and (x-a)^2: entered and left as
+  // chapter 1.
+  void StartFormulas23Chapter();
+  void ShowFormulas23Goal();
+  void ShowFormulas23Menu();
+  void ShowFormula2Task();
+  void ShowFormula3Derivation();
+  void RunFormulas23Example3();
+  void ShowFormulas23Q3Answers();
+  // The square x by x with its two strips a by x and the corner a by a, at
+  // the figure origin; labels from gTermText2 (1 to 7). The second stage
+  // (two key waits) moves the right strip under the lower one and joins the
+  // two; labels 3, 6 and 8.
+  void DrawSquareAreaFigure();
+  void DrawRegroupedSquareFigure();
+
+  // Chapter 3, the formula (x+a)(x-a).
+  void StartFormula4Chapter();
+  void ShowFormula4Goal();
+  void ShowFormula4Menu();
+  void RunFormula4Task();
+  void RunFormula4Examples();
+  void ShowFormula4Q4Answers();
+  // The area figures of (x+a)(x-a) = x^2-a^2 at the figure origin (x is
+  // 264, a 88): the square with its right strip cut off and the strip below
+  // (labels 1 to 6); that strip emptied, a key wait, and the strip set
+  // upright in the cut-off place (labels 2, 3, 5 to 7); the square less the
+  // small square (labels 2, 4, 7).
+  void DrawSumTimesDifferenceFigure();
+  void DrawMovedStripFigure();
+  void DrawSquareLessSquareFigure();
+
+  // Chapter 4, practice of the four formulas.
+  void StartFormulaPracticeChapter();
+  void ShowFormulaPracticeGoal();
+  void ShowFormulaPracticeMenu();
+  void RunFormulaPracticeTask();
+  void ShowFormulaPracticeQ5Answers();
+
   // Problem and answer builders of the product formulas, chosen by
   // gFennorFormulaCase; they read gFennorLetter, gTermText(1 to 6),
   // gLineStartX and gLineY, and place each line 80 below the one before.
   void ShowBinomialProductProblem();
+  void ShowBinomialSquareProblem();
+  void ShowSumTimesDifferenceProblem();
   void ShowFormula1Expansion();
-  // The two selection lists, indexed by gFennorFormulaCase.
+  void ShowFormula2Expansion();
+  void ShowFormula3Expansion();
+  void ShowFormula4Expansion();
+  // The two selection lists, indexed by gFennorFormulaCase (1 to 4).
   void ShowFormulaCaseProblem();
   void ShowFormulaCaseExpansion();
 
@@ -45,6 +89,9 @@ class Fennor : public AreaFigures {
   float gFennorFormulaCase = 0;
   Text gFennorFormulaCaseText;
   float gFennorPreviousFirstCoefficient = 0;
+  float gFennorProblemCount = 0;
+  float gFennorColumnX = 0;
+  float gFennorProblemY = 0;
 
  protected:
   float FigureOriginX() const override { return gFennorFigureOriginX; }
@@ -55,18 +102,45 @@ class Fennor : public AreaFigures {
   // (gLineStartX + 44, gLineY + 80), the text typeset, the line following
   // the pen.
   void PlaceFormulaLine(int colour, const Text& text);
-  // Box 1 (the sum) or 2 (the product) of the task's expansion line, 120 by
-  // 50, at its corner kept in gPointX/gPointY(box).
-  void DrawTaskBox(int box, const Text& label);
+  // The formula term texts from gTermValue(1 to 4), (2) and (12): every
+  // value as text, a coefficient 1 or -1 of the middle term as its sign
+  // alone, "+" in front of the positive values 1 to 4, and the second number
+  // bracketed in text 6 when it is negative.
+  void PrepareFormulaTermTexts();
+  // gFennorLetter drawn from "x", "y", "a", "b".
+  void PickFormulaLetter();
+  // One exercise of the builders on the page wiped from (0, 0) to
+  // (wipeRight, 1300) (a formula card right of it stays): the heading at
+  // (44, 18), the problem, a key, the formula to use, a key, the answer
+  // (with its own key) and the step prompt.
+  void ShowFormulaExercise(const char* heading, float wipeRight);
+
+  // The colours of the two answer boxes of a task.
+  struct TaskBoxStyle {
+    int text;
+    int border[2], fill[2];
+  };
+  // Box 1 or 2 of a task's expansion line, 120 by 50, at its corner kept in
+  // gPointX/gPointY(box).
+  void DrawTaskBox(int box, const Text& label, const TaskBoxStyle& style);
   // A new box 20 right of the line's end, its corner kept for the value; the
   // line goes on from its top-right corner.
-  void PlaceTaskBox(int box, const Text& label);
+  void PlaceTaskBox(int box, const Text& label, const TaskBoxStyle& style);
+  // One problem of a task on a wiped page: the question, the problem,
+  // "=x^2 [①] x [②]" (`between` drawn `gap` after box ①, or nothing), a
+  // key, the boxes again in their `revealed` colours with their values, and
+  // the step prompt.
+  void ShowBoxedTaskProblem(const Text& problem, const TaskBoxStyle& style, const char* between, float gap,
+                            const TaskBoxStyle& revealed, const Text& first, const Text& second);
   // "+" in front of the texts of the positive gTermValue(1 to 4).
   void PutPlusSigns();
-  // The area figure with the sides only, a key wait, then with the areas;
+  // An area figure with the sides only, a key wait, then with the areas;
   // labels 1 to 8 from `labels` (UTF-8).
-  void DrawAreaFigureInTwoSteps(const char* const (&labels)[8]);
+  void DrawFigureInTwoSteps(void (Fennor::*figure)(), const char* const (&labels)[8]);
   void SetAreaLabels(const char* const (&labels)[8], int lastSlot);
+  // The three (x+a)(x-a) figures in turn with the sides only, a key after
+  // each, then the last again with the areas (labels 4 and 7) and a key.
+  void DrawSumTimesDifferenceSequence(const char* const (&labels)[8]);
 };
 
 }  // namespace lesson

@@ -1,11 +1,9 @@
-// Chapters 2 to 8 are not written yet: their menu items lead straight back
+// Chapters 4 to 8 are not written yet: their menu items lead straight back
 // to the main menu.
 #include "jorrel/jorrel.h"
 
 namespace lesson {
 
-void Jorrel::StartFormula1BackwardsChapter() {}
-void Jorrel::StartFormulas23BackwardsChapter() {}
 void Jorrel::StartFormula4BackwardsChapter() {}
 void Jorrel::StartSquaredTermsChapter() {}
 void Jorrel::StartCommonFactorFormulaChapter() {}

@@ -7,165 +7,11 @@
 #include <regex>
 #include <set>
 
-#include "fennor/fennor.h"
-#include "tests/support.h"
+#include "tests/fennor_testing.h"
 
 namespace {
 
-// One expression drawn: its text, the pen, the colour, and how many keys the
-// pupil had pressed when it was drawn.
-struct Drawn {
-  std::string text;
-  float x, y;
-  int colour;
-  int keys;
-};
-
-class CountingBackend : public plat::HeadlessBackend {
- public:
-  using HeadlessBackend::HeadlessBackend;
-  int keys = 0;
-  bool PollKey(plat::Text& key) override {
-    bool got = HeadlessBackend::PollKey(key);
-    if (got) ++keys;
-    return got;
-  }
-};
-
-class RecordingFennor : public lesson::Fennor {
- public:
-  RecordingFennor(plat::Screen& screen, const CountingBackend& backend) : Fennor(screen), backend_(backend) {}
-  std::vector<Drawn> drawn;
-  std::function<void(RecordingFennor&)> body;  // in place of the main menu
-  void ShowMainMenu() override {
-    if (body) {
-      body(*this);
-    } else {
-      Fennor::ShowMainMenu();
-    }
-  }
-  void DrawExpression() override {
-    // Text measured off the page (y 1800) is not drawn.
-    if (!gPrintText.empty() && gPenY < 1800)
-      drawn.push_back({plat::ToUtf8(gPrintText), gPenX, gPenY, static_cast<int>(gTextColour), backend_.keys});
-    Fennor::DrawExpression();
-  }
-
- private:
-  const CountingBackend& backend_;
-};
-
-struct Session {
-  std::vector<Drawn> drawn;
-  std::vector<std::string> trace;
-  int exitCode = 0;
-  size_t keysLeft = 0;
-
-  int Count(const std::string& prefix) const {
-    int n = 0;
-    for (const auto& l : trace) n += l.rfind(prefix, 0) == 0;
-    return n;
-  }
-  int KeyWaits() const { return Count("fill x1=96 y1=657 x2=400 y2=693 border=13 fill=4"); }
-  int Boards() const { return Count("fill x1=22 y1=10 x2=1342 y2=610 border=15 fill=10"); }
-  bool Shows(const std::string& text) const {
-    for (const auto& d : drawn)
-      if (d.text == text) return true;
-    return false;
-  }
-  // The last expression of the chapter: the one before the main menu comes
-  // back.
-  const Drawn& LastBeforeMenu() const { return drawn[Find("＜Fennor　メニュー＞", 1) - 1]; }
-  // Index of the first expression at or after `from` with this text, or -1.
-  int Find(const std::string& text, size_t from = 0) const {
-    for (size_t i = from; i < drawn.size(); ++i)
-      if (drawn[i].text == text) return static_cast<int>(i);
-    return -1;
-  }
-};
-
-Session RunFennor(const std::string& keys, const std::string& time = "10:20:30",
-              std::function<void(RecordingFennor&)> body = nullptr) {
-  plat::HeadlessOptions o;
-  o.keys = plat::ParseKeyScript(keys);
-  o.timeOfDay = time;
-  CountingBackend backend(o);
-  plat::Screen screen(backend);
-  std::ostringstream trace;
-  screen.canvas().SetTrace(&trace);
-  RecordingFennor p(screen, backend);
-  p.body = std::move(body);
-  Session r;
-  r.exitCode = plat::RunProgram(screen, [&](plat::Screen&) { p.ProgramMain(); });
-  r.drawn = p.drawn;
-  r.trace = testing_support::SplitLines(trace.str());
-  r.keysLeft = backend.keysLeft();
-  return r;
-}
-
-// The keys that type a number and Enter.
-std::string Type(const std::string& number) {
-  std::string keys;
-  for (char c : number) keys += std::string(1, c) + " ";
-  return keys + "Enter ";
-}
-std::string Spaces(int n) {
-  std::string keys;
-  for (int i = 0; i < n; ++i) keys += "Space ";
-  return keys;
-}
-
-struct Expected {
-  std::string text;
-  float x, y;
-  int colour;
-};
-
-// The expected texts appear in this order (others may stand between them).
-void ExpectInOrder(const Session& run, const std::vector<Expected>& expected, size_t from = 0) {
-  size_t i = from;
-  for (const Expected& e : expected) {
-    while (i < run.drawn.size() && run.drawn[i].text != e.text) ++i;
-    ASSERT_LT(i, run.drawn.size()) << "missing: " << e.text;
-    EXPECT_EQ(run.drawn[i].x, e.x) << e.text;
-    EXPECT_EQ(run.drawn[i].y, e.y) << e.text;
-    EXPECT_EQ(run.drawn[i].colour, e.colour) << e.text;
-    ++i;
-  }
-}
-
-// A signed coefficient text as a number: "+" and "-" alone stand for 1 and -1.
-int Coefficient(const std::string& t) {
-  if (t == "+") return 1;
-  if (t == "-") return -1;
-  return std::stoi(t);
-}
-
-// Times of day whose seeds (hours + minutes + seconds) cover 0 to 141.
-std::vector<std::string> SeedTimes(int step) {
-  std::vector<std::string> times;
-  for (int seed = 0; seed <= 141; seed += step) {
-    int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, s);
-    times.push_back(buf);
-  }
-  return times;
-}
-
-const std::vector<Expected> kMenuLines = {
-    {"＜Fennor　メニュー＞", 264, 30, 15},
-    {"1　公式１", 44, 120, 13},
-    {"2　公式２、３", 44, 180, 15},
-    {"3　公式４", 44, 240, 13},
-    {"4　公式練習", 44, 300, 15},
-    {"5　置き換え(ax,by)", 44, 360, 13},
-    {"6　置き換え(a+b)", 44, 420, 15},
-    {"7　四則の混じった計算", 44, 480, 13},
-    {"8　P22(基本の問題)", 44, 540, 15},
-    {" 9　", 660, 120, 13},
-    {"10 終了", 660, 180, 15},
-};
+using namespace fennor_testing;
 
 // ---------------------------------------------------------------- main menu
 
@@ -189,12 +35,23 @@ TEST(FennorMenu, EndItemEndsTheProgramAtOnce) {
 
 TEST(FennorMenu, ValuesOutsideTheTableDrawTheMenuAgain) {
   // 9.6 passes the range test but rounds to 10, past the chapter table; the
-  // blank item 9 leads straight back; chapters 2 to 8 are not written yet.
-  for (const char* typed : {"0", "11", "-1", "1/2", "9", "9.6", "2", "3", "4", "5", "6", "7", "8", "3/2"}) {
+  // blank item 9 leads straight back; chapters 5 to 8 are not written yet.
+  for (const char* typed : {"0", "11", "-1", "1/2", "9", "9.6", "5", "6", "7", "8"}) {
     Session run = RunFennor(Type(typed) + Type("10"));
     EXPECT_EQ(run.Boards(), 2) << typed;
     EXPECT_EQ(run.drawn.size(), 2 * kMenuLines.size()) << typed;
     EXPECT_EQ(run.keysLeft, 0u) << typed;
+  }
+  // "2" and "3/2" (1.5, rounded up) open chapter 2, "3" and "4" theirs.
+  struct Opens {
+    const char *typed, *end, *goal;
+  };
+  for (const Opens& o : {Opens{"2", "5", "(x+2)^2,(x-3)^2のような式を"}, Opens{"3/2", "5", "(x+2)^2,(x-3)^2のような式を"},
+                         Opens{"3", "4", "(x+3)(x-3)のような式を"}, Opens{"4", "3", "公式を使う練習をしよう。"}}) {
+    Session run = RunFennor(Type(o.typed) + Type(o.end) + Type("10"));
+    EXPECT_TRUE(run.Shows(o.goal)) << o.typed;
+    EXPECT_EQ(run.Boards(), 2) << o.typed;
+    EXPECT_EQ(run.keysLeft, 0u) << o.typed;
   }
 }
 
@@ -463,34 +320,66 @@ TEST(FennorChapter1, ExampleCardHeadingsAndClosingLine) {
   EXPECT_EQ(last.colour, 0);
 }
 
-TEST(FennorChapter1, BuildersJoinTheFormulaTermTexts) {
+TEST(FennorBuilders, BuildersJoinTheFormulaTermTexts) {
+  // The worked screens of the four formulas and the edge cases: bare signs
+  // for a middle coefficient 1 or -1, a bracketed negative second number,
+  // every letter.
   struct Case {
+    int formulaCase;
     const char* letter;
     std::vector<std::string> texts;  // term texts 1 to 6
     const char *problem, *formula, *result;
   };
   const Case cases[] = {
-      {"x", {"+3", "-5", "-2", "-15", "3", "(-5)"}, " (x+3)(x-5)", "=x^2+(3-5)x+3*(-5)", "=x^2-2x-15"},
-      {"y", {"-3", "+4", "+", "-12", "-3", "4"}, " (y-3)(y+4)", "=y^2+(-3+4)y-3*4", "=y^2+y-12"},
-      {"x", {"+3", "+5", "+8", "+15", "3", "5"}, " (x+3)(x+5)", "=x^2+(3+5)x+3*5", "=x^2+8x+15"},
-      {"y", {"-4", "-5", "-9", "+20", "-4", "(-5)"}, " (y-4)(y-5)", "=y^2+(-4-5)y-4*(-5)", "=y^2-9y+20"},
+      {1, "x", {"+3", "-5", "-2", "-15", "3", "(-5)"}, " (x+3)(x-5)", "=x^2+(3-5)x+3*(-5)", "=x^2-2x-15"},
+      {1, "y", {"-3", "+4", "+", "-12", "-3", "4"}, " (y-3)(y+4)", "=y^2+(-3+4)y-3*4", "=y^2+y-12"},
+      {1, "x", {"+3", "-2", "+", "-6", "3", "(-2)"}, " (x+3)(x-2)", "=x^2+(3-2)x+3*(-2)", "=x^2+x-6"},
+      {1, "x", {"-3", "+2", "-", "-6", "-3", "2"}, " (x-3)(x+2)", "=x^2+(-3+2)x-3*2", "=x^2-x-6"},
+      {1, "y", {"-4", "-5", "-9", "+20", "-4", "(-5)"}, " (y-4)(y-5)", "=y^2+(-4-5)y-4*(-5)", "=y^2-9y+20"},
+      {2, "a", {"+6", "", "+12", "+36", "6", ""}, " (a+6)^2", "=a^2+2*6*a+6^2", "=a^2+12a+36"},
+      {3, "b", {"-7", "", "-14", "+49", "7", ""}, " (b-7)^2", "=b^2-2*7*b+7^2", "=b^2-14b+49"},
+      {3, "x", {"-3", "", "-6", "+9", "3", ""}, " (x-3)^2", "=x^2-2*3*x+3^2", "=x^2-6x+9"},
+      {4, "x", {"+8", "-8", "", "-64", "8", ""}, " (x+8)(x-8)", "=x^2-8^2", "=x^2-64"},
   };
   for (const Case& c : cases) {
-    float lineY = 0;
+    SCOPED_TRACE(c.problem);
+    float lineY = 0, colour = 0;
     Session run = RunFennor("Space", "10:20:30", [&](RecordingFennor& f) {
       f.gFennorLetter = c.letter;
       for (int k = 1; k <= 6; ++k) f.gTermText(static_cast<float>(k)) = plat::FromUtf8(c.texts[k - 1]);
-      f.gFennorFormulaCase = 1;
+      f.gFennorFormulaCase = static_cast<float>(c.formulaCase);
       f.gLineStartX = 44;
       f.gLineY = 18;
       f.ShowFormulaCaseProblem();
       f.ShowFormulaCaseExpansion();
       lineY = f.gLineY;
+      colour = f.gTextColour;
     });
     ExpectInOrder(run, {{c.problem, 88, 98, 0}, {c.formula, 88, 178, 0}, {c.result, 88, 258, 5}});
     ASSERT_EQ(run.drawn.size(), 3u);
+    EXPECT_EQ(run.drawn[1].keys, 0);
     EXPECT_EQ(run.drawn[2].keys, 1);  // the result only after a key
     EXPECT_EQ(lineY, 258);
+    EXPECT_EQ(colour, 5);
+    // Each line reads as the product it expands.
+    std::string product = std::string(c.problem).substr(1);
+    EXPECT_TRUE(SamePolynomial(c.formula, product, c.letter[0]));
+    EXPECT_TRUE(SamePolynomial(c.result, product, c.letter[0]));
+  }
+}
+
+TEST(FennorBuilders, ACaseOutsideTheListsIsAFault) {
+  for (float formulaCase : {0.0f, 5.0f}) {
+    int code = 0;
+    RunFennor("", "10:20:30", [&](RecordingFennor& f) {
+      f.gFennorFormulaCase = formulaCase;
+      try {
+        f.ShowFormulaCaseProblem();
+      } catch (const plat::Fault& fault) {
+        code = fault.code();
+      }
+    });
+    EXPECT_EQ(code, plat::kFaultIndexOutOfRange) << formulaCase;
   }
 }
 

@@ -11,101 +11,11 @@
 #include <tuple>
 #include <vector>
 
-#include "jorrel/jorrel.h"
-#include "platform/app.h"
-#include "tests/support.h"
+#include "tests/jorrel_testing.h"
 
 namespace {
 
-using Lines = std::vector<std::string>;
-using testing_support::TestScreen;
-
-// Jorrel with its main menu replaced by a test body.
-class Probe : public lesson::Jorrel {
- public:
-  Probe(plat::Screen& screen, std::function<void(Probe&)> body) : Jorrel(screen), body_(std::move(body)) {}
-  void ShowMainMenu() override { body_(*this); }
-
- private:
-  std::function<void(Probe&)> body_;
-};
-
-// Runs the body after the start-up, with scripted keys; returns what it drew
-// and the keys it took. Fails the test unless the body ran to its end.
-Lines RunBody(const std::string& keys, const std::function<void(Probe&)>& body) {
-  TestScreen ts(keys);
-  bool finished = false;
-  Probe probe(ts.screen(), [&](Probe& p) {
-    ts.ClearTrace();
-    body(p);
-    finished = true;
-  });
-  plat::RunProgram(ts.screen(), [&](plat::Screen&) { probe.ProgramMain(); });
-  EXPECT_TRUE(finished) << "the body did not run to its end (fault or keys ran out)";
-  return ts.lines();
-}
-
-// One text drawn on its own by the typesetter.
-struct Drawn {
-  Lines lines;
-  float endX = 0;
-};
-Drawn Expr(float x, float y, int colour, const char* utf8) {
-  Drawn d;
-  d.lines = RunBody("", [&](Probe& p) {
-    p.gPenX = x;
-    p.gPenY = y;
-    p.gTextColour = static_cast<float>(colour);
-    p.gPrintText = plat::FromUtf8(utf8);
-    p.DrawExpression();
-    d.endX = p.gPenX;
-  });
-  EXPECT_FALSE(d.lines.empty()) << utf8;
-  return d;
-}
-// A text that follows another on the same line.
-Drawn After(const Drawn& before, float y, int colour, const char* utf8, float dx = 0) {
-  return Expr(before.endX + dx, y, colour, utf8);
-}
-
-// Index of the first run of `block` in `lines` at or after `from`, or -1.
-int Find(const Lines& lines, const Lines& block, int from = 0) {
-  if (block.empty()) return -1;
-  auto it = std::search(lines.begin() + std::min<size_t>(from, lines.size()), lines.end(), block.begin(), block.end());
-  return it == lines.end() ? -1 : static_cast<int>(it - lines.begin());
-}
-int Find(const Lines& lines, const std::string& line, int from = 0) { return Find(lines, Lines{line}, from); }
-// Index of the first line at or after `from` that starts with `prefix`, or -1.
-int FindPrefix(const Lines& lines, const std::string& prefix, int from = 0) {
-  for (int i = std::max(from, 0); i < static_cast<int>(lines.size()); ++i)
-    if (lines[i].rfind(prefix, 0) == 0) return i;
-  return -1;
-}
-int CountPrefix(const Lines& lines, const std::string& prefix) {
-  return static_cast<int>(
-      std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
-}
-
-const std::string kKeyWaitBox = "fill x1=96 y1=657 x2=400 y2=693 border=13 fill=4";
-const std::string kStepBox = "fill x1=96 y1=639 x2=400 y2=675 border=13 fill=12";
-int KeyWaits(const Lines& lines) { return CountPrefix(lines, kKeyWaitBox); }
-std::string Keys(const std::string& key, int n) {
-  std::string s;
-  for (int i = 0; i < n; ++i) s += key + " ";
-  return s;
-}
-
-// A filled box as the trace shows it, without its pen width.
-std::string FillBox(float x1, float y1, float x2, float y2, int border, int fill) {
-  auto n = [](float v) {
-    std::string s = std::to_string(v);
-    s.erase(s.find_last_not_of('0') + 1);
-    if (s.back() == '.') s.pop_back();
-    return s;
-  };
-  return "fill x1=" + n(x1) + " y1=" + n(y1) + " x2=" + n(x2) + " y2=" + n(y2) + " border=" + std::to_string(border) +
-         " fill=" + std::to_string(fill);
-}
+using namespace jorrel_testing;
 
 // ---------------------------------------------------------------------------
 // Goal screen and sub-menu
@@ -407,50 +317,6 @@ TEST(JorrelChapter1, CommonFactorsTakeTenAndEightKeyWaitsAndRecolourInPlace) {
 
 // ---------------------------------------------------------------------------
 // Item ④: practice from the two fixed tables
-
-// A polynomial as a sum of monomials: letter exponents -> coefficient.
-using Monomial = std::map<char, int>;
-using Polynomial = std::map<Monomial, int>;
-
-Polynomial Parse(const std::string& s) {
-  Polynomial p;
-  size_t i = 0;
-  while (i < s.size()) {
-    int sign = 1;
-    if (s[i] == '+' || s[i] == '-') sign = s[i++] == '-' ? -1 : 1;
-    int coef = 0;
-    bool digits = false;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
-      coef = coef * 10 + (s[i++] - '0');
-      digits = true;
-    }
-    if (!digits) coef = 1;
-    Monomial m;
-    while (i < s.size() && std::isalpha(static_cast<unsigned char>(s[i]))) {
-      char letter = s[i++];
-      int power = 1;
-      if (i < s.size() && s[i] == '^') {
-        power = s[i + 1] - '0';
-        i += 2;
-      }
-      m[letter] += power;
-    }
-    p[m] += sign * coef;
-  }
-  return p;
-}
-
-Polynomial Times(const Polynomial& a, const Polynomial& b) {
-  Polynomial out;
-  for (const auto& [ma, ca] : a)
-    for (const auto& [mb, cb] : b) {
-      Monomial m = ma;
-      for (const auto& [letter, power] : mb) m[letter] += power;
-      out[m] += ca * cb;
-    }
-  std::erase_if(out, [](const auto& term) { return term.second == 0; });
-  return out;
-}
 
 int Gcd(int a, int b) { return b == 0 ? std::abs(a) : Gcd(b, a % b); }
 

@@ -1,6 +1,8 @@
 #include "tests/support.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 #include "tools/programs.h"
@@ -12,6 +14,29 @@ std::vector<std::string> SplitLines(const std::string& s) {
   std::istringstream in(s);
   for (std::string line; std::getline(in, line);) out.push_back(line);
   return out;
+}
+
+std::vector<std::string> SeedTimes(int step) {
+  std::vector<std::string> times;
+  for (int seed = 0; seed <= 141; seed += step) {
+    int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, s);
+    times.push_back(buf);
+  }
+  return times;
+}
+
+std::string Type(const std::string& number) {
+  std::string keys;
+  for (char c : number) keys += std::string(1, c) + " ";
+  return keys + "Enter ";
+}
+
+std::string Keys(const std::string& key, int n) {
+  std::string keys;
+  for (int i = 0; i < n; ++i) keys += key + " ";
+  return keys;
 }
 
 TestScreen::TestScreen(const std::string& keys, const std::string& time) {

@@ -26,6 +26,18 @@ struct TestLesson : lesson::Lesson {
   }
 };
 
+// The headless backend counting the keys it hands out.
+class CountingBackend : public plat::HeadlessBackend {
+ public:
+  using HeadlessBackend::HeadlessBackend;
+  int keys = 0;
+  bool PollKey(plat::Text& key) override {
+    bool got = HeadlessBackend::PollKey(key);
+    if (got) ++keys;
+    return got;
+  }
+};
+
 // A screen on the headless backend with a trace, for driving library code.
 class TestScreen {
  public:
@@ -71,5 +83,14 @@ class Picture {
 };
 
 std::vector<std::string> SplitLines(const std::string& s);
+
+// Times of day whose seeds (hours + minutes + seconds) cover 0 to 141, every
+// `step`-th one.
+std::vector<std::string> SeedTimes(int step);
+
+// Replay keys that type a number and Enter ("1 2 Enter ").
+std::string Type(const std::string& number);
+// The same key n times ("Space Space ").
+std::string Keys(const std::string& key, int n);
 
 }  // namespace testing_support

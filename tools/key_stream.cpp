@@ -78,8 +78,8 @@ bool AddMove(Rng& rng, Keys& keys, bool longRun) {
   Move move = PickMove(rng);
   if (longRun && (move == Move::kClose || move == Move::kTwoDigits)) move = Move::kAnyKey;
   switch (move) {
-    case Move::kMenuNumber:  // a chapter or item number, the first ones most
-      Type(keys, std::to_string(rng.Below(2) ? 1 : 1 + rng.Below(9)) + "\r");
+    case Move::kMenuNumber:  // a chapter or item number, 1 to 9 alike
+      Type(keys, std::to_string(1 + rng.Below(9)) + "\r");
       break;
     case Move::kStepOne:  // the step prompt's "1": on to the next step
       Type(keys, "1\r");
