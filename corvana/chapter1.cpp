@@ -32,13 +32,16 @@ void Corvana::CorvanaAskDigit() {
   gTermValue(1) = gInputValue;
 }
 
-// Asks again until the digit lies between 1 and 9. A value that is not a
-// number at all (never between 1 and 9) is refused as well.
+// Asks again until the value is a whole digit from 1 to 9: the items square
+// and multiply it in columns made for whole two-digit numbers, where a 2.5
+// would run the columns together. A value that is not a number at all is
+// refused as well.
 void Corvana::AskDigitOneToNine(const char* placeName) {
   gFracUnreduced = Literal(placeName);
+  auto isDigit = [](float v) { return v >= 1 && v <= 9 && v == plat::Int(v); };
   do {
     CorvanaAskDigit();
-  } while (!(gTermValue(1) >= 1 && gTermValue(1) <= 9));
+  } while (!isDigit(gTermValue(1)));
 }
 
 // Every screen of the chapter starts on a wiped window with the headings at
@@ -97,6 +100,25 @@ void Corvana::RunSteps(std::span<const Step> steps) {
         break;
       case Step::Kind::kBoxAgain:
         box(s);
+        break;
+      case Step::Kind::kCell:
+        gPenX = s.dx + (s.from == Step::From::kLineStart ? gLineStartX
+                        : s.from == Step::From::kLineEnd ? gLineEndX
+                                                          : gCorvanaHeadingX);
+        gPenY = gLineY + s.dy;
+        gWorkText = Literal(s.text);
+        gCellWidth = s.width;
+        gCellHeight = s.height;
+        gFigureColour = static_cast<float>(s.border);
+        gAccentColour = static_cast<float>(s.fill);
+        gTextColour = static_cast<float>(s.colour);
+        DrawBoxedCell();
+        FollowPen();
+        break;
+      case Step::Kind::kColumn:
+        gCorvanaHeadingX = s.dx;
+        gLineStartX = s.dx + 54;
+        gLineY = s.dy;
         break;
     }
   }

@@ -14,10 +14,11 @@ namespace lesson {
 
 extern const ProgramSettings kCorvanaSettings;
 
-// One step of a quick-calculation screen: a shared text piece, or one of the
+// One step of a Corvana lesson screen: a shared text piece, or one of the
 // things only these screens do (headings at the left margin, lines placed
 // under a table, a column of equals signs, boxed blanks whose place is kept
-// so that the answer is later drawn into the same cell).
+// so that the answer is later drawn into the same cell, the boxed title and
+// number cells and the columns of the chapter-problem pages).
 struct Step {
   enum class Kind : uint8_t {
     kPiece,        // a shared piece, run by DrawPieces
@@ -27,7 +28,11 @@ struct Step {
     kAtColumn,     // text at (equals column, gLineY + dy)
     kBox,          // boxed cell at (gLineEndX + dx, gLineY), place kept in slot
     kBoxAgain,     // boxed cell redrawn at the place kept in slot
+    kCell,         // boxed cell from its corner; the line follows the pen after it
+    kColumn,       // a column: gCorvanaHeadingX = dx, gLineStartX = dx + 54, gLineY = dy
   };
+  // Where a cell's corner is measured from.
+  enum class From : uint8_t { kLineStart, kLineEnd, kHeading };
   Kind kind = Kind::kPiece;
   Piece piece{};
   float dx = 0, dy = 0;
@@ -36,12 +41,48 @@ struct Step {
   int slot = 0;       // boxes: where the place is kept (gNumListA/B)
   float width = 0;    // boxes: cell width
   int border = 0;     // boxes: border colour
+  float height = 50;  // cells: height
+  int fill = 13;      // cells: fill colour
+  From from = From::kLineStart;
 
   constexpr Step(Piece p) : piece(p) {}  // NOLINT: tables mix pieces and steps
   constexpr Step(Kind k, float dx_, float dy_, int colour_, const char* text_, int slot_ = 0, float width_ = 0,
                  int border_ = 0)
       : kind(k), dx(dx_), dy(dy_), colour(colour_), text(text_), slot(slot_), width(width_), border(border_) {}
 };
+
+// A boxed cell w x h whose corner stands (dx, dy) from its reference; the
+// line continues after it.
+struct CellStyle {
+  float width, height;
+  int colour, border, fill;
+};
+constexpr Step Cell(Step::From from, float dx, float dy, const CellStyle& style, const char* text) {
+  Step s{Step::Kind::kCell, dx, dy, style.colour, text, 0, style.width, style.border};
+  s.height = style.height;
+  s.fill = style.fill;
+  s.from = from;
+  return s;
+}
+// The title and problem-number cells of the chapter-problem pages.
+inline constexpr CellStyle kProblemsTitle = {324, 48, 0, 3, 13};
+inline constexpr CellStyle kProblemsANumber = {40, 44, 13, 4, 3};
+inline constexpr CellStyle kProblemsBNumber = {44, 44, 13, 4, 3};
+
+// The headings of a column at x, its lines 54 further in; the line at y.
+constexpr Step Column(float x, float y) { return {Step::Kind::kColumn, x, y, 0, nullptr}; }
+
+// A chapter-problem page: the wiped page, its column at (x, y), the title
+// cell at the line's start and the problem's number cell `gap` after it.
+constexpr std::array<Step, 4> ProblemsPageHeader(float x, float y, const char* title, const CellStyle& number,
+                                                 float gap, const char* digit) {
+  return {{
+      Wipe(0, 0, 1320, 1300),
+      Column(x, y),
+      Cell(Step::From::kLineStart, 0, 0, kProblemsTitle, title),
+      Cell(Step::From::kLineEnd, gap, 0, number, digit),
+  }};
+}
 
 constexpr Step Heading(float dy, int colour, const char* text) { return {Step::Kind::kHeading, 0, dy, colour, text}; }
 constexpr Step UnderTable(float dy, int colour, const char* text) {
@@ -165,6 +206,39 @@ class Corvana : public Lesson {
   void DrawRoadFigure20();
   void PrepareSquareRoadStrip();
 
+  // Chapter 5, odd numbers.
+  void StartOddNumbersChapter();
+  void ShowOddNumbersGoal();
+  void ShowOddNumbersMenu();
+  void ShowOddProductConjecture();
+  void ShowOddProductProof();
+  void ShowOddProductSecondProof();
+  void ShowOddProductSquares();
+
+  // Chapter 6, even numbers.
+  void StartEvenNumbersChapter();
+  void ShowEvenNumbersGoal();
+  void ShowEvenNumbersMenu();
+  void ShowEvenProductConjecture();
+  void ShowEvenProductProof();
+
+  // Chapter 8, the chapter problems A.
+  void StartProblemsAChapter();
+  void ShowProblemsAMenu();
+  void ShowProblemsACalculations();
+  void ShowProblemsAExpansions();
+  void ShowProblemsASimplifications();
+  void ShowProblemsAFactorizations();
+  void ShowProblemsAProof();
+
+  // Chapter 9, the chapter problems B.
+  void StartProblemsBChapter();
+  void ShowProblemsBMenu();
+  void ShowProblemsBExpansions();
+  void ShowProblemsBFactorizations();
+  void ShowProblemsBNumberCalculations();
+  void ShowProblemsBDigitProducts();
+
   // The number chosen on the current chapter's sub-menu.
   float gCorvanaSubMenuChoice = 0;
   // The x of a lesson screen's headings.
@@ -229,6 +303,13 @@ class Corvana : public Lesson {
   void CutRoad(int from, int to);
   void DrawRoadPiece(int a, int b, int c, int d);
   void DrawDoubleArrow(float tipX, float tipY, float tailX, float tailY);
+
+  // Chapters 5 and 6 helpers.
+  void DrawTableCell(float x, float y, const Text& text, const CellStyle& style, bool around);
+  void DrawNeighbourProductTable(float first, const char* label, const CellStyle& numbers,
+                                 const CellStyle& products, const CellStyle& plusOne, bool keyBeforeTable);
+  void DrawSquaresRow(float first, const CellStyle& style);
+  Text CellNumber(float v);
 };
 
 }  // namespace lesson

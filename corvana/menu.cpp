@@ -12,17 +12,17 @@ void Corvana::CorvanaShowMainMenu() {
       {"7　図形の性質の証明", 44, 480, 13},  {"8　P38(章の問題A)", 44, 540, 15}, {" 9　P39(章の問題B)", 660, 120, 13},
       {"10 終了", 660, 180, 15},
   };
-  // Chapter entries by menu number; chapters still to come lead straight back.
+  // Chapter entries by menu number.
   static constexpr void (Corvana::*kChapters[])() = {
-      &Corvana::StartQuickCalculationChapter,   // 1
-      &Corvana::StartNumberCalculationChapter,  // 2
-      &Corvana::StartExpressionValueChapter,    // 3
+      &Corvana::StartQuickCalculationChapter,     // 1
+      &Corvana::StartNumberCalculationChapter,    // 2
+      &Corvana::StartExpressionValueChapter,      // 3
       &Corvana::StartRepresentingNumbersChapter,  // 4
-      nullptr,                                  // 5 StartOddNumbersChapter
-      nullptr,                                  // 6 StartEvenNumbersChapter
-      &Corvana::StartFigureProofsChapter,       // 7
-      nullptr,                                  // 8 StartProblemsAChapter
-      nullptr,                                  // 9 StartProblemsBChapter
+      &Corvana::StartOddNumbersChapter,           // 5
+      &Corvana::StartEvenNumbersChapter,          // 6
+      &Corvana::StartFigureProofsChapter,         // 7
+      &Corvana::StartProblemsAChapter,            // 8
+      &Corvana::StartProblemsBChapter,            // 9
   };
   constexpr int kEndNumber = 10;
   constexpr int kChapterCount = static_cast<int>(std::size(kChapters));

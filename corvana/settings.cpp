@@ -3,7 +3,7 @@
 namespace lesson {
 
 const ProgramSettings kCorvanaSettings = {
-    .title = "Corvana",
+    .title = "Ｃｏｒｖａｎａ",
     .ellSize = 15, .ellH = 5, .ellV = 4, .ellRaiseInFraction = 15, .ellRaiseOutside = 6,
     .typesetBlankRule = true,
     .hasDivisorPairs = true,

@@ -156,9 +156,4 @@ void Dellmir::ShowCancelling(int number, float numberCharacters, const Text& red
   DrawTextAt(*this, dx, dy + 28, 3, Literal("1"));
 }
 
-// The items of the chapter's third part.
-void Dellmir::ShowDistributiveQ1Answers() {}
-void Dellmir::RunDistributiveExample2() {}
-void Dellmir::ShowDistributiveQ2Answers() {}
-
 }  // namespace lesson

@@ -98,6 +98,7 @@ class Dellmir : public Lesson {
   void CompareWithPointsCD();
 
   // --- Chapter 2: polynomials times monomials ---
+  Text gDellmirInnerTermText;    // example 2: e x, the second bracket's first term
   float gDellmirFigureTop = 0;   // the flower bed's top edge
   float gDellmirFigureLeft = 0;  // the flower bed's left edge
   float gDellmirSavedLineY = 0;  // the line of the area expression
@@ -123,6 +124,11 @@ class Dellmir : public Lesson {
   void ShowExample1Kind3();
   // the summary of the distributive law, below the last line.
   void ShowExample1Summary();
+  // Example 2, a x (b x + c) + d x (e x + f): the draws into gTermValue 1 to
+  // 12 and gTermValue2 3 and 6, then one problem shown from them up to its
+  // result.
+  void DrawExample2();
+  void ShowExample2();
   // Kinds 1 and 2: the texts, the block wiped; `stripped` lose their "+".
   void PrepareExample1Problem(std::initializer_list<int> stripped);
   // Kinds 1 and 2: key, arc to a term, key, its product, for each term.

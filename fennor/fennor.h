@@ -1,6 +1,8 @@
 // Fennor: the program's state and its lessons.
 #pragma once
 
+#include <span>
+
 #include "fennor/area_figures.h"
 
 namespace lesson {
@@ -67,6 +69,38 @@ class Fennor : public AreaFigures {
   void RunFormulaPracticeTask();
   void ShowFormulaPracticeQ5Answers();
 
+  // Chapter 5, substitution with ax and by: two tasks with boxed gaps, two
+  // area figures, the example with M, three answer pages and two practices.
+  void StartMonomialSubstitutionChapter();
+  void ShowMonomialSubstitutionGoal();
+  void ShowMonomialSubstitutionMenu();
+  void RunMonomialTask1();
+  void MakeMonomialTermProblem();
+  void ShowMonomialAreaFigure();
+  void ShowMonomialSubstitutionExample();
+  void RunMonomialPractice1();
+  void ShowQuestion6Answers();
+  void RunMonomialTask2();
+  void MakeTwoLetterSquareProblem();
+  void ShowTwoLetterSquareAreaFigure();
+  // The square (2x+3y)^2 at the figure origin: 2x drawn 220 long, 3y 264;
+  // labels from gTermText2 (1 to 7).
+  void DrawTwoLetterSquareFigure();
+  void RunMonomialPractice2();
+  void ShowQuestion7Answers();
+  void ShowQuestion8Answer();
+  // The practices' texts from k, a, b (gTermValue 1 to 3) and the letter
+  // kind in gRandomPick; their problem and answer builders, chosen by
+  // gFennorFormulaCase through two lists of their own.
+  void PrepareMonomialPracticeTexts();
+  void ShowMonomialProductProblem();
+  void ShowMonomialSquareProblem();
+  void ShowMonomialSumDifferenceProblem();
+  void ShowMonomialFormula1Expansion();
+  void ShowMonomialFormula2Expansion();
+  void ShowMonomialFormula3Expansion();
+  void ShowMonomialFormula4Expansion();
+
   // Problem and answer builders of the product formulas, chosen by
   // gFennorFormulaCase; they read gFennorLetter, gTermText(1 to 6),
   // gLineStartX and gLineY, and place each line 80 below the one before.
@@ -80,6 +114,10 @@ class Fennor : public AreaFigures {
   // The two selection lists, indexed by gFennorFormulaCase (1 to 4).
   void ShowFormulaCaseProblem();
   void ShowFormulaCaseExpansion();
+  using Builder = void (Fennor::*)();
+  // Calls entry gFennorFormulaCase of a selection list (a case outside it is
+  // a run-time fault).
+  void CallForFormulaCase(std::span<const Builder> list);
 
   // Program globals.
   float gFennorSubMenuChoice = 0;
@@ -92,6 +130,7 @@ class Fennor : public AreaFigures {
   float gFennorProblemCount = 0;
   float gFennorColumnX = 0;
   float gFennorProblemY = 0;
+  float gFennorCounter = 0;
 
  protected:
   float FigureOriginX() const override { return gFennorFigureOriginX; }
@@ -132,6 +171,15 @@ class Fennor : public AreaFigures {
   // the step prompt.
   void ShowBoxedTaskProblem(const Text& problem, const TaskBoxStyle& style, const char* between, float gap,
                             const TaskBoxStyle& revealed, const Text& first, const Text& second);
+  // A boxed gap 60 high and `width` wide around the text line (text 13):
+  // placed `gap` right of the line's end with its pen kept in
+  // gPointX/gPointY(slot), or drawn again there with its content; the line
+  // follows the pen.
+  void PlaceGapBox(int slot, float gap, float width, int border, int fill, const Text& label);
+  void FillGapBox(int slot, float width, int border, int fill, const Text& content);
+  // One practice of chapter 5: `heading`, the formula case for the problem
+  // number (0 for a random case 2 to 4) and the closing line (or none).
+  void RunMonomialPractice(const char* heading, int (*caseFor)(int problem), const char* closing);
   // "+" in front of the texts of the positive gTermValue(1 to 4).
   void PutPlusSigns();
   // An area figure with the sides only, a key wait, then with the areas;

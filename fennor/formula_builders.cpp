@@ -5,20 +5,12 @@
 #include "fennor/fennor.h"
 
 namespace lesson {
-namespace {
 
-using Builder = void (Fennor::*)();
-
-// Calls entry gFennorFormulaCase of a selection list.
-template <size_t N>
-void CallForFormulaCase(Fennor& f, const Builder (&list)[N]) {
-  int c = plat::CInt(f.gFennorFormulaCase);
-  if (c < 1 || c > static_cast<int>(N)) plat::RaiseFault(plat::kFaultIndexOutOfRange);
-  Builder builder = list[c - 1];
-  (f.*builder)();
+void Fennor::CallForFormulaCase(std::span<const Builder> list) {
+  int c = plat::CInt(gFennorFormulaCase);
+  if (c < 1 || c > static_cast<int>(list.size())) plat::RaiseFault(plat::kFaultIndexOutOfRange);
+  (this->*list[c - 1])();
 }
-
-}  // namespace
 
 void Fennor::PlaceFormulaLine(int colour, const Text& text) {
   DrawTextLine(*this, gLineStartX + 44, gLineY + 80, colour, text);
@@ -65,13 +57,13 @@ void Fennor::ShowFormula4Expansion() {
 void Fennor::ShowFormulaCaseProblem() {
   static constexpr Builder kProblems[] = {&Fennor::ShowBinomialProductProblem, &Fennor::ShowBinomialSquareProblem,
                                           &Fennor::ShowBinomialSquareProblem, &Fennor::ShowSumTimesDifferenceProblem};
-  CallForFormulaCase(*this, kProblems);
+  CallForFormulaCase(kProblems);
 }
 
 void Fennor::ShowFormulaCaseExpansion() {
   static constexpr Builder kAnswers[] = {&Fennor::ShowFormula1Expansion, &Fennor::ShowFormula2Expansion,
                                          &Fennor::ShowFormula3Expansion, &Fennor::ShowFormula4Expansion};
-  CallForFormulaCase(*this, kAnswers);
+  CallForFormulaCase(kAnswers);
 }
 
 void Fennor::PrepareFormulaTermTexts() {

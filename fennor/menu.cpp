@@ -20,14 +20,15 @@ void Fennor::FennorShowMainMenu() {
       {" 9　", 660, 120, 13},
       {"10 終了", 660, 180, 15},
   };
-  // Chapter entries by menu number; chapters 5 to 8 are not written yet and
+  // Chapter entries by menu number; chapters 6 to 8 are not written yet and
   // lead straight back to the menu.
   static constexpr void (Fennor::*kChapters[])() = {
       &Fennor::StartFormula1Chapter,
       &Fennor::StartFormulas23Chapter,
       &Fennor::StartFormula4Chapter,
       &Fennor::StartFormulaPracticeChapter,
-      nullptr, nullptr, nullptr, nullptr,
+      &Fennor::StartMonomialSubstitutionChapter,
+      nullptr, nullptr, nullptr,
       &Fennor::FennorReturnToMenu,
   };
   for (;;) {

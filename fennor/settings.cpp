@@ -3,7 +3,7 @@
 namespace lesson {
 
 const ProgramSettings kFennorSettings = {
-    .title = "Fennor",
+    .title = "Ｆｅｎｎｏｒ",
     .ellSize = 16, .ellH = 6, .ellV = 3, .ellRaiseInFraction = 0, .ellRaiseOutside = 0,
     .typesetBlankRule = true,
     .hasDivisorPairs = false,

@@ -3,7 +3,7 @@
 namespace lesson {
 
 const ProgramSettings kJorrelSettings = {
-    .title = "Jorrel",
+    .title = "Ｊｏｒｒｅｌ",
     .ellSize = 16,
     .ellH = 6,
     .ellV = 3,

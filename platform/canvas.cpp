@@ -14,23 +14,27 @@
 namespace plat {
 namespace {
 
-// Chosen so that every text colour the lessons use reads on the surface it is
-// drawn on with a contrast of at least 3:1 (see the palette test).
+// Chosen for a projector, which washes colours out: every text colour the
+// lessons use reads on the surface it is drawn on with a contrast of at least
+// 4.5:1, and lines and figure strokes on the page with at least 3:1 (see the
+// palette test). Colour 9 alone is text on the dark key-wait box, the pale step
+// box and the page alike; it sits where its three contrasts are nearly equal,
+// a little over 4:1.
 constexpr std::array<Rgb, 16> kPalette = {{
     {0x00 / 255.0, 0x00 / 255.0, 0x00 / 255.0},  // 0 black: prompts
     {0x1F / 255.0, 0x3F / 255.0, 0xBF / 255.0},  // 1 blue
     {0xC6 / 255.0, 0x28 / 255.0, 0x28 / 255.0},  // 2 red
-    {0x15 / 255.0, 0x30 / 255.0, 0x9A / 255.0},  // 3 dark blue: figures, cell borders
-    {0x0A / 255.0, 0x16 / 255.0, 0x50 / 255.0},  // 4 navy: default text, key-wait box
-    {0x4A / 255.0, 0x14 / 255.0, 0x8C / 255.0},  // 5 deep purple: typed input, cursor, text in cells
-    {0x00 / 255.0, 0x36 / 255.0, 0x3A / 255.0},  // 6 dark teal
+    {0x0C / 255.0, 0x20 / 255.0, 0x70 / 255.0},  // 3 dark blue: figures, cell borders
+    {0x06 / 255.0, 0x0C / 255.0, 0x38 / 255.0},  // 4 navy: default text, key-wait box
+    {0x3A / 255.0, 0x0A / 255.0, 0x70 / 255.0},  // 5 deep purple: typed input, cursor, text in cells
+    {0x00 / 255.0, 0x2A / 255.0, 0x2E / 255.0},  // 6 dark teal
     {0x1B / 255.0, 0x7A / 255.0, 0x1B / 255.0},  // 7 green
-    {0x3A / 255.0, 0x3A / 255.0, 0x3A / 255.0},  // 8 dark grey
-    {0xC4 / 255.0, 0x5C / 255.0, 0x00 / 255.0},  // 9 orange: text in prompt boxes
-    {0x06 / 255.0, 0x30 / 255.0, 0x1A / 255.0},  // 10 dark green: menu board
-    {0xCE / 255.0, 0x93 / 255.0, 0xD8 / 255.0},  // 11 light purple
-    {0xFF / 255.0, 0xF5 / 255.0, 0xA8 / 255.0},  // 12 pale yellow: step box
-    {0xFF / 255.0, 0x4D / 255.0, 0x4D / 255.0},  // 13 coral red: cell fills, labels on figures, error text
+    {0x28 / 255.0, 0x28 / 255.0, 0x28 / 255.0},  // 8 dark grey
+    {0xC0 / 255.0, 0x5A / 255.0, 0x00 / 255.0},  // 9 orange: text in prompt boxes
+    {0x05 / 255.0, 0x28 / 255.0, 0x14 / 255.0},  // 10 dark green: menu board
+    {0xBA / 255.0, 0x7A / 255.0, 0xCA / 255.0},  // 11 light purple
+    {0xFF / 255.0, 0xFB / 255.0, 0xD0 / 255.0},  // 12 pale yellow: step box
+    {0xFF / 255.0, 0x5A / 255.0, 0x5A / 255.0},  // 13 coral red: cell fills, labels on figures, error text
     {0x80 / 255.0, 0xC0 / 255.0, 0xFF / 255.0},  // 14 light blue: grid accents
     {0xFF / 255.0, 0xFF / 255.0, 0xFF / 255.0},  // 15 white: page and wipes
 }};
@@ -40,12 +44,34 @@ double Luminance(const Rgb& c) {
   return 0.2126 * lin(c.r) + 0.7152 * lin(c.g) + 0.0722 * lin(c.b);
 }
 
-// Where a glyph's baseline sits in its cell, as a fraction of the font size:
-// the Gothic face's em box then fills the cell exactly.
-constexpr double kBaseline = 0.88;
-// Roman letters of the serif face: baseline and width relative to the cell.
-constexpr double kRomanBaseline = 1.12;
-constexpr double kRomanWidth = 0.65;
+// Where glyphs sit in their cells. Sizes are fractions of the font size.
+//
+// Gothic glyphs: the em box (ascent 0.88, descent 0.12) stands on the cell's
+// bottom and is a little shorter than the cell, so that even the tallest
+// digits keep a clear gap under a rule drawn along their cell's top, and
+// nothing reaches further down than a full-height em box would.
+constexpr double kDescent = 0.12;
+constexpr double kEmHeight = 0.97;
+constexpr double kBaseline = 1 - kDescent * kEmHeight;
+// Roman letters of the serif face (the italic a, x and c of the formulas) are
+// set in cells whose top lies above the line of the Gothic digits beside them:
+// they stand near that line, below their cell, and are drawn narrower than
+// the cell so that they fit their advance with room on both sides.
+constexpr double kRomanBaseline = 1.15;
+constexpr double kRomanWidth = 0.58;
+// The typesetters put a Roman letter's cell 4 units into the letter's advance,
+// and the advance is 0.6 of the cell's width plus 3.2 units (27 units for a
+// cell of 40, 32 for 48, 20 for 28): the letter's ink is centred in it.
+constexpr double kRomanLead = 4.0;
+constexpr double kRomanAdvance = 0.6, kRomanAdvanceExtra = 3.2;
+// The multiplication, division and plus-minus signs keep their proportions
+// whatever the stretch: the longer side of their ink is this fraction of the
+// font size times the smaller stretch (arms about as tall as a lower-case x),
+// and they stand centred on the digits' middle line.
+constexpr double kSignSize = 0.6;
+// The script ell is a light, hairline design: outlined with a pen this wide
+// (times the smaller stretch) it is as heavy as the bold Gothic beside it.
+constexpr double kEllPen = 0.035;
 
 struct FontKey {
   Face face;
@@ -53,6 +79,12 @@ struct FontKey {
   bool operator<(const FontKey& o) const {
     return std::tie(face, bold, italic) < std::tie(o.face, o.bold, o.italic);
   }
+};
+
+// A glyph's ink box and advance per unit of font size, measured at a large
+// size so that hinting does not round them.
+struct GlyphBox {
+  double left, top, width, height, advance;
 };
 
 // Font faces are shared, immutable after creation.
@@ -67,11 +99,30 @@ class FontCache {
     FontKey key{face, bold, italic};
     auto it = faces_.find(key);
     if (it != faces_.end()) return it->second;
-    const char* family = face == Face::Gothic ? "IPAGothic" : "Liberation Serif";
+    const char* family = face == Face::Gothic ? "IPAexGothic" : "Liberation Serif";
     cairo_font_face_t* f = cairo_toy_font_face_create(family, italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
                                                       bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     faces_[key] = f;
     return f;
+  }
+  GlyphBox Measure(Face face, bool bold, bool italic, char32_t u) {
+    // FaceFor takes the lock itself.
+    cairo_font_face_t* font = FaceFor(face, bold, italic);
+    std::lock_guard lock(mu_);
+    const std::pair<FontKey, char32_t> key{FontKey{face, bold, italic}, u};
+    auto it = boxes_.find(key);
+    if (it != boxes_.end()) return it->second;
+    if (!scratch_) scratch_ = cairo_create(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+    constexpr double kSize = 1000;
+    std::string utf8;
+    AppendUtf8(utf8, u);
+    cairo_set_font_face(scratch_, font);
+    cairo_set_font_size(scratch_, kSize);
+    cairo_text_extents_t e;
+    cairo_text_extents(scratch_, utf8.c_str(), &e);
+    const GlyphBox box{e.x_bearing / kSize, e.y_bearing / kSize, e.width / kSize, e.height / kSize, e.x_advance / kSize};
+    boxes_[key] = box;
+    return box;
   }
   // Whether the serif face has a glyph for u (the Gothic face stands in otherwise).
   bool SerifHas(char32_t u) {
@@ -106,6 +157,8 @@ class FontCache {
   std::map<FontKey, cairo_font_face_t*> faces_;
   std::map<char32_t, bool> serifHas_;
   FcCharSet* charset_ = nullptr;
+  std::map<std::pair<FontKey, char32_t>, GlyphBox> boxes_;
+  cairo_t* scratch_ = nullptr;  // for measuring glyphs
 };
 
 void SetColour(cairo_t* cr, int index) {
@@ -113,48 +166,90 @@ void SetColour(cairo_t* cr, int index) {
   cairo_set_source_rgb(cr, c.r, c.g, c.b);
 }
 
+bool IsOperatorSign(char32_t u) { return u == U'\u00D7' || u == U'\u00F7' || u == U'\u00B1'; }
+
+// Draws one glyph in its cell, whose top-left corner is (cellX, op.y1).
+void RenderGlyph(cairo_t* cr, const DrawOp& op, double cellX, bool half, char32_t u) {
+  const double unit = half ? op.size / 2.0 : op.size;
+  const double cellWidth = unit * op.h;
+  Face face = Face::Gothic;
+  const bool ell = op.face == Face::Ell && u == U'l';
+  if (ell) {
+    u = U'\u2113';
+    face = Face::Serif;
+  } else if (op.face == Face::Serif && FontCache::Get().SerifHas(u)) {
+    face = Face::Serif;
+  }
+  const bool roman = op.face == Face::Serif && face == Face::Serif;
+  std::string utf8;
+  AppendUtf8(utf8, u);
+  cairo_font_face_t* font = FontCache::Get().FaceFor(face, op.bold, op.italic);
+  const GlyphBox g = FontCache::Get().Measure(face, op.bold, op.italic, u);
+  const double size = op.size;
+
+  // Stretches, and the glyph's origin from the cell's top-left corner, in page units.
+  double hScale = op.h, vScale = op.v;
+  double originX, baseline;
+  if (roman) {
+    hScale = op.h * kRomanWidth;
+    const double centre = -kRomanLead + (kRomanAdvance * cellWidth + kRomanAdvanceExtra) / 2;
+    originX = centre - (g.left + g.width / 2) * size * hScale;
+    baseline = size * kRomanBaseline * vScale;
+  } else if (ell) {
+    // As wide as a Roman letter, on the Gothic line.
+    hScale = op.h * kRomanWidth;
+    originX = 0;
+    baseline = size * kBaseline * op.v;
+  } else if (IsOperatorSign(u)) {
+    hScale = vScale = std::min(op.h, op.v) * kSignSize / std::max({g.width, g.height, 0.01});
+    const GlyphBox digit = FontCache::Get().Measure(face, op.bold, op.italic, U'0');
+    const double middle = size * op.v * (kBaseline + kEmHeight * (digit.top + digit.height / 2));
+    originX = cellWidth / 2 - (g.left + g.width / 2) * size * hScale;
+    baseline = middle - (g.top + g.height / 2) * size * vScale;
+  } else {
+    // Proportional half-width glyphs (the Gothic face's digits and Latin
+    // letters) are narrowed to fit their cell.
+    if (half && g.advance > 0.5) hScale *= 0.5 / g.advance;
+    vScale = op.v * kEmHeight;
+    if (u == U'.' || u == U',') {
+      // A point sits in the left quarter of its cell, clear of the digit after it.
+      originX = cellWidth / 4 - (g.left + g.width / 2) * size * hScale;
+    } else {
+      originX = (cellWidth - g.advance * size * hScale) / 2;
+    }
+    baseline = size * kBaseline * op.v;
+  }
+
+  cairo_save(cr);
+  cairo_matrix_t page;
+  cairo_get_matrix(cr, &page);
+  cairo_translate(cr, cellX + originX, op.y1 + baseline);
+  cairo_scale(cr, hScale, vScale);
+  cairo_set_font_face(cr, font);
+  cairo_set_font_size(cr, size);
+  SetColour(cr, op.colour);
+  cairo_move_to(cr, 0, 0);
+  if (ell && op.bold) {
+    // Outlined with a round pen in page units, whatever the stretch.
+    cairo_text_path(cr, utf8.c_str());
+    cairo_set_matrix(cr, &page);
+    cairo_set_line_width(cr, kEllPen * size * std::min(op.h, op.v));
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_fill_preserve(cr);
+    cairo_stroke(cr);
+  } else {
+    cairo_show_text(cr, utf8.c_str());
+  }
+  cairo_restore(cr);
+}
 
 void RenderText(cairo_t* cr, const DrawOp& op) {
-  float x = op.x1;
+  double x = op.x1;
   for (const Text& ch : SplitChars(op.text)) {
-    bool half = ch.size() == 1;
-    double unit = half ? op.size / 2.0 : op.size;
-    char32_t u = DecodeChar(ch);
-    // Half-width katakana show in the half-width cell as they are.
-    Face face = Face::Gothic;
-    bool ell = op.face == Face::Ell && u == U'l';
-    if (ell) {
-      u = U'\u2113';
-      face = Face::Serif;
-    } else if (op.face == Face::Serif && FontCache::Get().SerifHas(u)) {
-      face = Face::Serif;
-    }
-    if (u != U' ' && u != U'\u3000') {
-      std::string utf8;
-      AppendUtf8(utf8, u);
-      // The Roman letters of the serif face (the italic a, x and c of the
-      // formulas) are set in cells whose top lies above the line of the Gothic
-      // digits beside them: they stand on that line, below their cell, and
-      // are drawn narrower than the cell so that they fit their advance.
-      // The script ell, as wide as a Roman letter, keeps the Gothic line.
-      bool roman = op.face == Face::Serif && face == Face::Serif;
-      double hScale = roman || ell ? op.h * kRomanWidth : op.h;
-      double baseline = roman ? kRomanBaseline : kBaseline;
-      cairo_save(cr);
-      cairo_translate(cr, x, op.y1);
-      cairo_scale(cr, hScale, op.v);
-      cairo_set_font_face(cr, FontCache::Get().FaceFor(face, op.bold, op.italic));
-      cairo_set_font_size(cr, op.size);
-      cairo_text_extents_t ext;
-      cairo_text_extents(cr, utf8.c_str(), &ext);
-      // Gothic glyphs fill their cell; others are centred in it.
-      double left = roman || ell ? 0.0 : (unit - ext.x_advance) / 2.0;
-      cairo_move_to(cr, left, op.size * baseline);
-      SetColour(cr, op.colour);
-      cairo_show_text(cr, utf8.c_str());
-      cairo_restore(cr);
-    }
-    x += static_cast<float>(unit * op.h);
+    const bool half = ch.size() == 1;
+    const char32_t u = DecodeChar(ch);
+    if (u != U' ' && u != U'\u3000') RenderGlyph(cr, op, x, half, u);
+    x += (half ? op.size / 2.0 : op.size) * op.h;
   }
 }
 

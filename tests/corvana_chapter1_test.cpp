@@ -162,7 +162,8 @@ TEST(CorvanaMainMenu, DrawsBoardHeadingTenLinesAndPrompt) {
 
 // The end test and the range test work on the typed value; the chapter is
 // chosen by that same value rounded half up, so "12/2" (6) opens chapter 6,
-// not 12. Chapters not yet written lead straight back to the menu.
+// not 12; a selector past the nine chapters (9.6 rounds to 10) draws the
+// menu again.
 TEST(CorvanaMainMenu, EndRangeAndJumpFollowTheTypedValue) {
   struct Case {
     const char* keys;
@@ -173,7 +174,7 @@ TEST(CorvanaMainMenu, EndRangeAndJumpFollowTheTypedValue) {
       {"2 0 / 2 Enter 1 Enter", 1, 0},       {"0 Enter 1 Enter", 2, 1},
       {"1 1 Enter 1 Enter", 2, 1},           {"- 2 Enter 1 Enter", 2, 1},
       {"Enter 1 Enter", 2, 1},               {"0 / 5 Enter 1 Enter", 2, 1},
-      {"1 / 2 Enter 1 Enter", 2, 1},         {"1 2 / 2 Enter 1 Enter", 2, 1},
+      {"1 / 2 Enter 1 Enter", 2, 1},         {"1 2 / 2 Enter 1 Enter", 1, 1},
       {"3 / 2 Enter 1 Enter", 1, 1},         {"1 . 4 Enter", 1, 1},
       {"4 Enter 8 Enter 1 Enter", 2, 2},     {"9 . 6 Enter 1 Enter", 2, 1},
   };
@@ -305,11 +306,17 @@ TEST(CorvanaQuickSquaresOfFive, EveryTensDigitGivesTheRightSquare) {
   }
 }
 
-TEST(CorvanaQuickSquaresOfFive, NonWholeDigitInRangeIsUsedAsTyped) {
-  Trace r = RunCorvana(kItem1Start + "0 . 5 Enter 5 / 2 Enter Space 1 Enter " + kItem1End);
-  EXPECT_EQ(r.Count(std::string("十") + "の位を入力して下さい。"), 2);
-  ExpectAt(r, "30", 597, 120, 0);
-  ExpectAt(r, "900", 543, 220, 3);
+// A digit prompt takes a whole digit only: a typed 2.5 or 1.25 would square
+// 25.5 or 17.5 into a column made for four digits.
+TEST(CorvanaQuickSquaresOfFive, DigitPromptAsksAgainUnlessWholeDigit) {
+  Trace r = RunCorvana(kItem1Start + "2 . 5 Enter 1 . 2 5 Enter 5 / 2 Enter 3 Enter Space 1 Enter " + kItem1End);
+  EXPECT_EQ(r.replay.exitCode, 0);
+  EXPECT_EQ(r.Count(std::string("十") + "の位を入力して下さい。"), 4);
+  const int asked = r.Find(std::string("十") + "の位を入力して下さい。").line;
+  ExpectAt(r, "35", 597, 120, 0, asked);
+  ExpectAt(r, "1225", 543, 220, 3, asked);
+  EXPECT_FALSE(r.Find("25.5").ok);
+  EXPECT_FALSE(r.Find("17.5").ok);
 }
 
 // ------------------------------------------------------------------ item 2
@@ -403,6 +410,20 @@ TEST(CorvanaQuickOtherDigits, EveryOnesDigitGivesTheRightSquares) {
     }
     from = label.end + 1;
   }
+}
+
+TEST(CorvanaQuickOtherDigits, DigitPromptAsksAgainUnlessWholeDigit) {
+  Trace r = RunCorvana(Item2Keys("2 . 5 Enter 1 . 2 5 Enter 3 Enter " + Repeat("Space", 7) + "1 Enter "));
+  EXPECT_EQ(r.replay.exitCode, 0);
+  EXPECT_EQ(r.Count(std::string("一") + "の位を入力して下さい。"), 3);
+  int label = r.Find(std::string("3") + "のとき").line;
+  ASSERT_GE(label, 0);
+  for (int k = 1; k <= 7; ++k) {
+    int n = 10 * k + 3, sq = n * n;
+    float x = 57 + 162 * (k - 1);
+    ExpectAt(r, std::to_string(sq), sq < 1000 ? x + 27 : x, 220, 3, label);
+  }
+  EXPECT_FALSE(r.Find("1056.25").ok);
 }
 
 // ------------------------------------------------------------------ item 3

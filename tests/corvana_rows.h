@@ -3,7 +3,7 @@
 // glyphs written "^2", the times sign "*", the italic letters and the script
 // ell (set higher, in faces of their own) in their place, and the signs the typesetter draws as
 // strokes read back: a short level stroke is "-", crossed by an upright one it
-// is "+".
+// is "+". A decimal point is set small, low on its line.
 #pragma once
 
 #include <cmath>
@@ -54,7 +54,11 @@ inline std::vector<Row> ReadRows(const std::vector<std::string>& lines) {
       std::string glyph = l.substr(q + 1, l.size() - q - 2);
       if (glyph == " " || glyph == "\u3000") continue;
       if (glyph == "×") glyph = "*";
-      if (Field(l, "v") == 2) glyph = "^" + glyph;
+      if (glyph == "." && open && y == rows.back().y + 14) {
+        y = rows.back().y;  // a decimal point, set small and low on the line
+      } else if (Field(l, "v") == 2) {
+        glyph = "^" + glyph;
+      }
       if (sign.on && sign.colour == colour && sign.y1 > y && sign.y1 - y <= 40 && x > sign.x1 && x - sign.x1 <= 90) {
         rows.push_back({sign.x1 - 4, y, colour, sign.text, sign.line, sign.line, sign.x1 - 4});
         open = true;

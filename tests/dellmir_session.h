@@ -3,7 +3,6 @@
 // dots, boxes and key waits in one ordered list of lines.
 #pragma once
 
-#include <cstdio>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -114,6 +113,27 @@ inline std::vector<Dot> Dots(const Lines& lines, int from, int to) {
                     static_cast<int>(dellmir_trace::Field(l, "width"))});
   }
   return dots;
+}
+
+// --- Chapter 2 ---
+
+inline const std::string kItemWipe = "fill x1=0 y1=0 x2=1320 y2=1300 border=15 fill=15";
+inline const std::string kBandWipe = "fill x1=0 y1=657 x2=992 y2=720 border=15 fill=15";
+inline const std::string kStepBox = "fill x1=96 y1=639 x2=400 y2=675 border=13 fill=12";
+// The sub-menu's line on the bottom band, as the plain text prints it.
+inline const std::string kItemLine = "①導入　②例１　③問１　④例２　⑤問２　⑥終了";
+
+// Runs chapter 2 with the item keys, then leaves the chapter and the program.
+inline Session RunChapter(const std::string& keys, const std::string& time = "10:20:30") {
+  return RunDellmir(Type("2") + keys + Type("6") + Type("6"), time);
+}
+
+// The item lines printed between two trace lines.
+inline int ItemLines(const Lines& lines, int from = 0, int to = -1) {
+  int n = 0;
+  for (const dellmir_trace::TextRun& run : dellmir_trace::TextRuns(lines, from, to))
+    if (run.x == 16 && run.y == 666 && run.text == kItemLine) ++n;
+  return n;
 }
 
 }  // namespace dellmir_session

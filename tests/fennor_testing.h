@@ -83,7 +83,7 @@ struct Session {
   }
   // The last expression of the chapter: the one before the main menu comes
   // back.
-  const Drawn& LastBeforeMenu() const { return drawn[Find("＜Fennor　メニュー＞", 1) - 1]; }
+  const Drawn& LastBeforeMenu() const { return drawn[Find("＜Ｆｅｎｎｏｒ　メニュー＞", 1) - 1]; }
   // Index of the first expression at or after `from` with this text, or -1.
   int Find(const std::string& text, size_t from = 0) const {
     for (size_t i = from; i < drawn.size(); ++i)
@@ -144,7 +144,7 @@ inline int Coefficient(const std::string& t) {
 using testing_support::SeedTimes;
 
 inline const std::vector<Expected> kMenuLines = {
-    {"＜Fennor　メニュー＞", 264, 30, 15},
+    {"＜Ｆｅｎｎｏｒ　メニュー＞", 264, 30, 15},
     {"1　公式１", 44, 120, 13},
     {"2　公式２、３", 44, 180, 15},
     {"3　公式４", 44, 240, 13},
@@ -160,7 +160,7 @@ inline const std::vector<Expected> kMenuLines = {
 // The expressions drawn from `from` up to the main menu (or the end).
 inline std::vector<Drawn> Slice(const Session& run, int from) {
   std::vector<Drawn> out;
-  for (size_t i = from; i < run.drawn.size() && run.drawn[i].text != "＜Fennor　メニュー＞"; ++i)
+  for (size_t i = from; i < run.drawn.size() && run.drawn[i].text != "＜Ｆｅｎｎｏｒ　メニュー＞"; ++i)
     out.push_back(run.drawn[i]);
   return out;
 }
@@ -170,6 +170,23 @@ inline int ItemLines(const Session& run) {
   int n = 0;
   for (const auto& l : run.trace) n += l.rfind("text x=16 y=666 h=1 v=1 colour=0 ", 0) == 0 && l.ends_with("\"①\"");
   return n;
+}
+
+// A chapter entered from the main menu: its goal lines on the wiped page,
+// its item line shown again for each refused value, the main menu after
+// its end item; no key wait. Returns the run.
+inline Session ExpectGoalAndSubMenu(const std::string& chapter, const std::vector<std::string>& refused,
+                                    const std::string& end, const std::vector<Expected>& goal) {
+  std::string keys = Type(chapter);
+  for (const auto& r : refused) keys += Type(r);
+  Session run = RunFennor(keys + Type(end) + Type("10"));
+  EXPECT_EQ(run.keysLeft, 0u);
+  ExpectInOrder(run, goal, kMenuLines.size());
+  EXPECT_EQ(run.drawn.size(), 2 * kMenuLines.size() + goal.size());
+  EXPECT_EQ(ItemLines(run), static_cast<int>(refused.size()) + 1);
+  EXPECT_EQ(run.Boards(), 2);
+  EXPECT_EQ(run.KeyWaits(), 0);
+  return run;
 }
 
 struct Box {
@@ -327,12 +344,16 @@ class ExpressionReader {
   bool failed_ = false;
 };
 
-// True when two texts in the letter agree as polynomials of degree up to 2
-// (compared at three points, the other letters 0).
-inline bool SamePolynomial(const std::string& a, const std::string& b, char letter) {
-  for (double v : {2.0, 3.0, 7.0}) {
-    std::map<char, double> values = {{'x', 0}, {'y', 0}, {'a', 0}, {'b', 0}};
-    values[letter] = v;
+// True when two texts agree as polynomials in the letters x, y, a, b of
+// degree up to 2 (compared at a few points).
+inline bool SamePolynomial(const std::string& a, const std::string& b) {
+  static const std::map<char, double> kPoints[] = {
+      {{'x', 2}, {'y', 3}, {'a', 5}, {'b', 7}},
+      {{'x', -3}, {'y', 11}, {'a', -2}, {'b', 13}},
+      {{'x', 7}, {'y', -5}, {'a', 17}, {'b', -4}},
+      {{'x', 0.5}, {'y', 19}, {'a', -9}, {'b', 3}},
+  };
+  for (const auto& values : kPoints) {
     ExpressionReader ra(a, values), rb(b, values);
     double va = ra.Value(), vb = rb.Value();
     if (ra.failed() || rb.failed() || va != vb) return false;

@@ -118,19 +118,48 @@ TEST(Random, SameSeedSameSequenceInUnitInterval) {
   }
 }
 
-TEST(Palette, TextColoursReadOnTheirSurfaces) {
+TEST(Palette, TextAndStrokesReadOnTheirSurfaces) {
   // Pairs of (text colour, surface colour) that the lessons draw.
   struct Pair {
     int text, surface;
   } pairs[] = {
-      {0, 15}, {3, 15}, {4, 15}, {5, 15}, {7, 15}, {9, 15}, {13, 15},  // on the page
-      {13, 10}, {15, 10},                                                // on the menu board
-      {9, 12}, {9, 4},                                                   // in the prompt boxes
-      {13, 3}, {13, 4}, {13, 6}, {13, 8},                                // labels in the area figures
-      {5, 13}, {5, 11},                                                  // typed answers in boxed cells
+      {0, 15}, {3, 15}, {4, 15}, {5, 15}, {7, 15},  // on the page
+      {13, 10}, {15, 10},                           // on the menu board
+      {13, 3}, {13, 4}, {13, 6}, {13, 8},           // labels in the figures
+      {5, 13}, {3, 13}, {5, 11}, {0, 13}, {0, 11},  // text and typed answers in boxed cells
   };
   for (const auto& p : pairs)
-    EXPECT_GE(ContrastRatio(p.text, p.surface), 3.0) << "colour " << p.text << " on " << p.surface;
+    EXPECT_GE(ContrastRatio(p.text, p.surface), 4.5) << "colour " << p.text << " on " << p.surface;
+  // Colour 9 is text on the key-wait box, the step box and the page: bold text
+  // at this size counts as large, and no one colour reaches 4.5:1 on all three.
+  for (int surface : {4, 12, 15}) {
+    EXPECT_GE(ContrastRatio(9, surface), 4.0) << "colour 9 on " << surface;
+  }
+  // Lines, arcs and figure strokes on the page.
+  for (int stroke : {0, 3, 5, 7, 9, 11, 13})
+    EXPECT_GE(ContrastRatio(stroke, 15), 3.0) << "colour " << stroke << " on the page";
+}
+
+// The lessons name colours by their role and hue ("the red box"): each index
+// stays in its hue family.
+TEST(Palette, ColoursKeepTheirHues) {
+  auto hue = [](int index) {
+    const Rgb& c = PaletteColour(index);
+    double mx = std::max({c.r, c.g, c.b}), mn = std::min({c.r, c.g, c.b}), d = mx - mn;
+    double h = mx == c.r ? std::fmod((c.g - c.b) / d, 6.0) : mx == c.g ? (c.b - c.r) / d + 2 : (c.r - c.g) / d + 4;
+    return std::fmod(h * 60 + 360, 360.0);
+  };
+  struct Family {
+    int index;
+    double from, to;
+  } families[] = {
+      {3, 210, 250}, {4, 210, 250}, {5, 260, 300}, {6, 170, 200}, {7, 100, 140},
+      {9, 20, 40},   {10, 130, 160}, {11, 270, 300}, {12, 45, 65},  {13, 0, 10},
+  };
+  for (const auto& f : families) {
+    EXPECT_GE(hue(f.index), f.from) << "colour " << f.index;
+    EXPECT_LE(hue(f.index), f.to) << "colour " << f.index;
+  }
 }
 
 TEST(Canvas, FilledBoxHasBorderAndFillColours) {

@@ -29,7 +29,7 @@ class Soak : public testing::TestWithParam<std::string> {};
 TEST_P(Soak, RandomKeysNeverBreakTheProgram) {
   soak::Options o;
   o.program = GetParam();
-  o.keys = EnvOr("SOAK_KEYS", 20000);
+  o.keys = EnvOr("SOAK_KEYS", 40000);
   // A fixed seed per program keeps the suite reproducible; SOAK_SEED explores.
   const auto& names = lesson::ProgramNames();
   o.seed = static_cast<uint64_t>(EnvOr("SOAK_SEED", 20261209)) * 10 +

@@ -20,7 +20,9 @@ using plat::Text;
 
 // What distinguishes the four programs inside the shared library.
 struct ProgramSettings {
-  const char* title;  // UTF-8
+  // UTF-8, in full-width Latin letters: a name is no formula, and the
+  // typesetter's letter rules (italic a, script l) touch only ASCII letters.
+  const char* title;
   // The script ell of the typesetter.
   float ellSize;
   int ellH, ellV;
