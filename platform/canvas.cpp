@@ -317,8 +317,20 @@ const char* FaceName(Face f) {
   return "gothic";
 }
 
+void Canvas::Drop(const DrawOp& o) {
+  if (dropped_.empty) {
+    dropped_ = {o.left, o.top, o.right, o.bottom, false};
+  } else {
+    dropped_.left = std::min(dropped_.left, o.left);
+    dropped_.top = std::min(dropped_.top, o.top);
+    dropped_.right = std::max(dropped_.right, o.right);
+    dropped_.bottom = std::max(dropped_.bottom, o.bottom);
+  }
+}
+
 bool Canvas::Add(DrawOp op) {
   Bounds(op);
+  dropped_ = {};
   if (op.right < 0 || op.bottom < 0 || op.left > kPageWidth || op.top > kPageHeight) return false;
   if (op.kind == DrawOp::Kind::Fill) {
     // A filled box is opaque over its border's outer edge: what lies wholly
@@ -330,8 +342,10 @@ bool Canvas::Add(DrawOp op) {
     float l = std::min(op.x1, op.x2) - half, r = std::max(op.x1, op.x2) + half;
     float t = std::min(op.y1, op.y2) - half, b = std::max(op.y1, op.y2) + half;
     std::erase_if(ops_, [&](const DrawOp& o) {
-      return std::max(o.left + kEdgeMargin, 0.0f) >= l && std::min(o.right - kEdgeMargin, kPageWidth) <= r &&
-             std::max(o.top + kEdgeMargin, 0.0f) >= t && std::min(o.bottom - kEdgeMargin, kPageHeight) <= b;
+      bool hidden = std::max(o.left + kEdgeMargin, 0.0f) >= l && std::min(o.right - kEdgeMargin, kPageWidth) <= r &&
+                    std::max(o.top + kEdgeMargin, 0.0f) >= t && std::min(o.bottom - kEdgeMargin, kPageHeight) <= b;
+      if (hidden) Drop(o);
+      return hidden;
     });
   } else if (op.kind == DrawOp::Kind::Circle && op.fill >= 0 && op.start == 0 && op.end == 0) {
     // A disc hides the circles and discs on its centre that reach no farther
@@ -342,8 +356,10 @@ bool Canvas::Add(DrawOp op) {
     auto recent = ops_.end() - std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(ops_.size()), 8);
     ops_.erase(std::remove_if(recent, ops_.end(),
                               [&](const DrawOp& o) {
-                                return o.kind == DrawOp::Kind::Circle && o.x1 == op.x1 && o.y1 == op.y1 &&
-                                       o.r + o.width / 2.0f <= outer;
+                                bool hidden = o.kind == DrawOp::Kind::Circle && o.x1 == op.x1 && o.y1 == op.y1 &&
+                                              o.r + o.width / 2.0f <= outer;
+                                if (hidden) Drop(o);
+                                return hidden;
                               }),
                ops_.end());
   }
@@ -355,6 +371,7 @@ bool Canvas::Add(DrawOp op) {
 
 void Canvas::Clear() {
   ops_.clear();
+  dropped_ = {};
   if (trace_) *trace_ << "cls\n";
   if (onChange) onChange(nullptr);
 }

@@ -67,6 +67,13 @@ class Canvas {
 
   const std::vector<DrawOp>& ops() const { return ops_; }
 
+  // The page area of what the last Add dropped as hidden (empty if nothing).
+  struct Area {
+    float left = 0, top = 0, right = 0, bottom = 0;
+    bool empty = true;
+  };
+  const Area& dropped() const { return dropped_; }
+
   // Trace: one line per visible drawing call, and the keys the program takes.
   void SetTrace(std::ostream* out) { trace_ = out; }
   void TraceKey(const Text& key);
@@ -76,7 +83,9 @@ class Canvas {
 
  private:
   void Trace(const DrawOp& op);
+  void Drop(const DrawOp& o);
   std::vector<DrawOp> ops_;
+  Area dropped_;
   std::ostream* trace_ = nullptr;
 };
 

@@ -1,50 +1,73 @@
 // The window backend: one SDL window showing the page scaled to fit with its
-// aspect kept. The picture is rendered by cairo at the window's pixel size, so
-// it stays crisp at any size; new drawing is added to the cached raster and
-// the whole picture is rendered again only when the window's size changes.
-// Only the part of the window that changed is copied to the screen, so that a
-// program blinking its cursor at a prompt costs next to nothing.
+// aspect kept (see WindowPicture). Where the window's own pixels are in
+// cairo's format, cairo draws straight into them and there is one frame
+// buffer; otherwise the picture has its own and changed pixels are copied.
+// Only the rectangles that changed are sent to the screen, so that a program
+// blinking its cursor at a prompt costs next to nothing.
 #include <SDL.h>
-#include <cairo.h>
 
-#include <algorithm>
 #include <chrono>
-#include <cmath>
+#include <cstring>
 #include <deque>
 #include <iostream>
+#include <memory>
 
 #include "platform/app.h"
+#include "platform/window_picture.h"
 
 namespace plat {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// Whether SDL's video driver was named by the user (SDL_VIDEODRIVER, a
+// comma-separated list) rather than fallen back to.
+bool DriverAskedFor(const std::string& driver) {
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  if (!asked) return false;
+  std::string list = std::string(",") + asked + ",";
+  return list.find("," + driver + ",") != std::string::npos;
+}
+
 class WindowBackend : public Backend {
  public:
   explicit WindowBackend(const std::string& title) {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("SDL_Init: ") + SDL_GetError());
+    const char* name = SDL_GetCurrentVideoDriver();
+    std::string driver = name ? name : "";
+    // Without a display SDL falls back to drivers that show nothing: the
+    // program would wait for keys no one can type, in a window no one sees.
+    if ((driver == "offscreen" || driver == "dummy") && !DriverAskedFor(driver)) {
+      SDL_Quit();
+      throw std::runtime_error(
+          "no display: set DISPLAY or WAYLAND_DISPLAY, or use lesson-replay for a run without a window");
+    }
     // Under X11 the window's own shared-memory image is the cheapest way to
     // show a few changed pixels; SDL would otherwise go through a GPU texture
     // (in software where there is no GPU) and redraw the whole window for each.
-    const char* driver = SDL_GetCurrentVideoDriver();
-    if (driver && std::string(driver) == "x11") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (driver == "x11") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // Open at the size of the usable desktop, so that the window fills the
     // screen even where no window manager maximises it.
     SDL_Rect usable{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1200, 750};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1200, 750};
     window_ = SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
-    if (!window_) throw std::runtime_error(std::string("SDL_CreateWindow: ") + SDL_GetError());
-    if (!SDL_GetWindowSurface(window_)) throw std::runtime_error(std::string("SDL_GetWindowSurface: ") + SDL_GetError());
+    if (!window_) {
+      SDL_Quit();
+      throw std::runtime_error(std::string("SDL_CreateWindow: ") + SDL_GetError());
+    }
+    if (!SDL_GetWindowSurface(window_)) {
+      SDL_DestroyWindow(window_);
+      SDL_Quit();
+      throw std::runtime_error(std::string("SDL_GetWindowSurface: ") + SDL_GetError());
+    }
     SDL_StartTextInput();
     Resize();
   }
 
   ~WindowBackend() override {
-    if (cr_) cairo_destroy(cr_);
-    if (frame_) SDL_FreeSurface(frame_);
-    if (surface_) cairo_surface_destroy(surface_);
+    frame_.reset();
+    picture_.reset();
     SDL_DestroyWindow(window_);
     SDL_Quit();
   }
@@ -77,27 +100,10 @@ class WindowBackend : public Backend {
 
   void Changed(const Canvas& canvas, const DrawOp* op) override {
     canvas_ = &canvas;
-    // The picture drops what an opaque shape hides. Where it did, the shape's
-    // area is drawn again from the picture: painted over, the antialiased rim
-    // of what lay beneath would stay as a faint ring (the blinking dot would
-    // leave a circle round every typed digit).
-    bool dropped = canvas.ops().size() != shownOps_ + 1;
-    shownOps_ = canvas.ops().size();
-    if (!op) {
-      RenderAll();
-    } else if (dropped && op->kind == DrawOp::Kind::Circle) {
-      RenderArea(op->left, op->top, op->right, op->bottom);
-    } else if (dropped && op->kind == DrawOp::Kind::Fill) {
-      // A filled box's inside is plainly painted over; only the strips along
-      // its edges are drawn again.
-      RenderOpAt(*op);
-      float m = static_cast<float>(op->width) + 2;
-      RenderArea(op->left, op->top, op->right, op->top + m);
-      RenderArea(op->left, op->bottom - m, op->right, op->bottom);
-      RenderArea(op->left, op->top, op->left + m, op->bottom);
-      RenderArea(op->right - m, op->top, op->right, op->bottom);
+    if (!Current()) {
+      Resize();  // the whole picture, op included
     } else {
-      RenderOpAt(*op);
+      picture_->Changed(canvas, op);
     }
     // Serve the window between statements, so that it repaints and can be
     // closed during long drawing.
@@ -128,8 +134,9 @@ class WindowBackend : public Backend {
         break;
       case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) closed_ = true;
-        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_RESIZED) Resize();
-        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) MarkAllDirty();
+        if ((e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_RESIZED) && !Current())
+          Resize();
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED && picture_) picture_->DamageAll();
         break;
       case SDL_TEXTINPUT:
         for (const char* p = e.text.text; *p; ++p) {
@@ -159,123 +166,66 @@ class WindowBackend : public Backend {
     }
   }
 
+  // Whether the picture still draws into the window's current surface (a
+  // change of size gives the window a new one).
+  bool Current() {
+    SDL_Surface* now = SDL_GetWindowSurface(window_);
+    if (!now || !picture_) return false;
+    return now == target_ && now->pixels == targetPixels_ && now->w == picture_->width() &&
+           now->h == picture_->height();
+  }
+
   void Resize() {
     SDL_Surface* window = SDL_GetWindowSurface(window_);  // a new one after a change of size
+    picture_.reset();
+    frame_.reset();
+    target_ = nullptr;
+    targetPixels_ = nullptr;
     if (!window || window->w <= 0 || window->h <= 0) return;
-    int w = window->w, h = window->h;
-    if (surface_ && w == width_ && h == height_) return;
-    width_ = w;
-    height_ = h;
-    if (cr_) cairo_destroy(cr_);
-    if (frame_) SDL_FreeSurface(frame_);
-    if (surface_) cairo_surface_destroy(surface_);
-    surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-    cr_ = cairo_create(surface_);
-    // The raster seen as an SDL surface, to copy from (cairo's RGB24 is
-    // 32-bit XRGB in native order).
-    frame_ = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(surface_), w, h, 32,
-                                                cairo_image_surface_get_stride(surface_), SDL_PIXELFORMAT_RGB888);
-    RenderAll();
-  }
-
-  // Maps page units to the window's pixels; with clip, clips to the page.
-  void Transform(bool clip = true) {
-    double s = std::min(width_ / static_cast<double>(kPageWidth), height_ / static_cast<double>(kPageHeight));
-    cairo_translate(cr_, (width_ - kPageWidth * s) / 2, (height_ - kPageHeight * s) / 2);
-    cairo_scale(cr_, s, s);
-    if (!clip) return;
-    cairo_rectangle(cr_, 0, 0, kPageWidth, kPageHeight);
-    cairo_clip(cr_);
-  }
-
-  // Adds one operation to the raster.
-  void RenderOpAt(const DrawOp& op) {
-    cairo_save(cr_);
-    Transform();
-    Canvas::RenderOp(cr_, op);
-    cairo_restore(cr_);
-    AddDirty(PixelBounds(op.left, op.top, op.right, op.bottom));
-  }
-
-  // The whole pixels a rectangle of the page touches, inside the window.
-  SDL_Rect PixelBounds(double x1, double y1, double x2, double y2) {
-    cairo_save(cr_);
-    cairo_identity_matrix(cr_);
-    Transform(false);
-    cairo_user_to_device(cr_, &x1, &y1);
-    cairo_user_to_device(cr_, &x2, &y2);
-    cairo_restore(cr_);
-    int l = std::max(0, static_cast<int>(std::floor(x1)) - 1), t = std::max(0, static_cast<int>(std::floor(y1)) - 1);
-    int r = std::min(width_, static_cast<int>(std::ceil(x2)) + 1), b = std::min(height_, static_cast<int>(std::ceil(y2)) + 1);
-    return {l, t, std::max(0, r - l), std::max(0, b - t)};
-  }
-
-  // Draws the picture again inside the pixels of a rectangle of the page.
-  void RenderArea(float left, float top, float right, float bottom) {
-    SDL_Rect px = PixelBounds(left, top, right, bottom);
-    if (px.w <= 0 || px.h <= 0) return;
-    cairo_save(cr_);
-    cairo_rectangle(cr_, px.x, px.y, px.w, px.h);  // whole pixels: no blended seam
-    cairo_clip(cr_);
-    Transform();
-    const Rgb& bg = PaletteColour(kBackgroundColour);
-    cairo_set_source_rgb(cr_, bg.r, bg.g, bg.b);
-    cairo_paint(cr_);
-    for (const DrawOp& o : canvas_->ops())
-      if (o.right >= left && o.left <= right && o.bottom >= top && o.top <= bottom) Canvas::RenderOp(cr_, o);
-    cairo_restore(cr_);
-    AddDirty(px);
-  }
-
-  void RenderAll() {
-    cairo_save(cr_);
-    cairo_set_source_rgb(cr_, 0.25, 0.25, 0.25);
-    cairo_paint(cr_);
-    Transform();
-    if (canvas_) {
-      canvas_->Render(cr_);
+    target_ = window;
+    targetPixels_ = window->pixels;
+    // cairo's RGB24 is 32-bit XRGB in native order: SDL's RGB888.
+    if (window->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(window) &&
+        window->pitch == cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, window->w)) {
+      picture_ = std::make_unique<WindowPicture>(static_cast<unsigned char*>(window->pixels), window->w, window->h,
+                                                 window->pitch);
     } else {
-      const Rgb& c = PaletteColour(kBackgroundColour);
-      cairo_set_source_rgb(cr_, c.r, c.g, c.b);
-      cairo_paint(cr_);
+      picture_ = std::make_unique<WindowPicture>(window->w, window->h);
+      frame_.reset(SDL_CreateRGBSurfaceWithFormatFrom(picture_->Pixels(), window->w, window->h, 32,
+                                                      picture_->stride(), SDL_PIXELFORMAT_RGB888));
     }
-    cairo_restore(cr_);
-    MarkAllDirty();
+    picture_->RenderAll(canvas_);
   }
 
-  void MarkAllDirty() { AddDirty({0, 0, width_, height_}); }
-  void AddDirty(const SDL_Rect& r) {
-    if (r.w <= 0 || r.h <= 0) return;
-    if (dirty_.w <= 0 || dirty_.h <= 0) {
-      dirty_ = r;
-    } else {
-      SDL_UnionRect(&dirty_, &r, &dirty_);
-    }
-  }
-
-  // Copies what changed to the window.
+  // Sends what changed to the screen.
   void Present() {
-    if (dirty_.w <= 0 || dirty_.h <= 0 || !frame_) return;
-    SDL_Surface* window = SDL_GetWindowSurface(window_);
-    if (!window) return;
-    cairo_surface_flush(surface_);
-    SDL_Rect to = dirty_;
-    SDL_BlitSurface(frame_, &dirty_, window, &to);
-    SDL_UpdateWindowSurfaceRects(window_, &dirty_, 1);
-    dirty_ = {0, 0, 0, 0};
+    if (!Current()) Resize();
+    if (!picture_ || picture_->damage().empty()) return;
+    picture_->Pixels();  // cairo's drawing finished
+    const std::vector<SDL_Rect>& rects = picture_->damage();
+    if (frame_) {
+      for (const SDL_Rect& r : rects) {
+        SDL_Rect from = r, to = r;
+        SDL_BlitSurface(frame_.get(), &from, target_, &to);
+      }
+    }
+    SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
+    picture_->TakeDamage();
     lastPresent_ = Clock::now();
   }
 
+  struct FreeSurface {
+    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+  };
+
   SDL_Window* window_ = nullptr;
-  SDL_Surface* frame_ = nullptr;  // the raster's pixels, as SDL sees them
-  cairo_surface_t* surface_ = nullptr;
-  cairo_t* cr_ = nullptr;
-  int width_ = 0, height_ = 0;
+  SDL_Surface* target_ = nullptr;  // the window's surface the picture belongs to
+  void* targetPixels_ = nullptr;
+  std::unique_ptr<WindowPicture> picture_;
+  std::unique_ptr<SDL_Surface, FreeSurface> frame_;  // the picture's own pixels, where they are copied
   const Canvas* canvas_ = nullptr;
-  size_t shownOps_ = 0;  // operations in the picture when it last changed
   std::deque<Text> keys_;
   bool closed_ = false;
-  SDL_Rect dirty_{0, 0, 0, 0};  // pixels not yet copied to the window
   Clock::time_point lastPresent_{};
 };
 

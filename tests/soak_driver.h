@@ -25,7 +25,7 @@ struct Options {
   long keys = 20000;          // key budget over all runs
   int onlyRun = -1;           // >= 0: replay that run alone
   double hangCpuSeconds = 5;  // CPU time without a key taken that counts as a hang
-  bool checkGrowth = false;   // compare resident memory after 10% and 100% of the keys
+  bool checkGrowth = false;   // compare the heap and resident memory after 10% and 100% of the keys
   int renderEvery = 256;      // render the page at every n-th wait for a key (0: never)
   bool shrink = true;         // cut a failing run's keys down before reporting them
   std::ostream* log = nullptr;  // progress and figures

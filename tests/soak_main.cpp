@@ -21,8 +21,8 @@ int Usage() {
                "                   [--render-every N] [--no-shrink] [--quiet]\n"
                "  PROGRAM: corvana, dellmir, fennor or jorrel\n"
                "  --keys N: key budget (default 100000); --seed S: default from the clock\n"
-               "  --run R: replay only run R of the seed; --growth: fail when resident memory\n"
-               "  grows between 10% and 100% of the keys\n";
+               "  --run R: replay only run R of the seed; --growth: fail when the heap (or,\n"
+               "  by far more, resident memory) grows between 10% and 100% of the keys\n";
   return 2;
 }
 

@@ -1,0 +1,67 @@
+// Solid discs drawn as stamps. The lessons draw a thick curve as hundreds of
+// pen-wide discs; drawn one by one as paths each costs several microseconds.
+// A disc is rendered by cairo once per size, pen, scale and sub-pixel
+// position (to a sixteenth of a pixel across, a thirtieth down) into a
+// coverage mask, and then only stamped: the mask blends the disc's colour
+// into the pixels with the same arithmetic as cairo's own drawing.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/canvas.h"
+
+namespace plat {
+
+class DiscStamps {
+ public:
+  // Sub-pixel positions per pixel along each axis. cairo samples a pixel's
+  // coverage on fifteen rows: a stamp placed to a thirtieth of a pixel down
+  // stays within one of its levels of the disc drawn where it lies.
+  static constexpr int kPhasesX = 16, kPhasesY = 30;
+
+  // Whether the operation is a whole disc in one colour (a stamp draws it).
+  static bool Fits(const DrawOp& op);
+  // Pixels a stamp may touch around its centre, at a scale.
+  static double Reach(const DrawOp& op, double scale);
+
+  // Pixels that may be written: [x0, x1) x [y0, y1).
+  struct Clip {
+    int x0, y0, x1, y1;
+  };
+  // Draws a disc that Fits, with its centre at the pixel position (x, y) of
+  // an RGB24 image surface, the page scaled by scale, inside clip only.
+  void Draw(cairo_surface_t* target, const Clip& clip, const DrawOp& op, double x, double y, double scale);
+
+  // Masks rendered so far.
+  size_t masks() const { return made_; }
+
+ private:
+  struct KindKey {
+    float r;
+    int width;
+    bool erases;
+    double scale;
+    auto operator<=>(const KindKey&) const = default;
+  };
+  // Every sub-pixel position of one disc, in one A8 raster (a cell each, one
+  // above the other), rendered as first needed.
+  struct Kind {
+    ~Kind();
+    int pad = 0, side = 0;
+    cairo_surface_t* atlas = nullptr;
+    cairo_t* cr = nullptr;
+    std::vector<bool> made;
+  };
+  Kind& KindFor(const DrawOp& op, double scale);
+  const uint8_t* Mask(Kind& kind, const DrawOp& op, double scale, int px, int py);
+
+  std::map<KindKey, std::unique_ptr<Kind>> kinds_;
+  size_t made_ = 0;
+};
+
+}  // namespace plat
