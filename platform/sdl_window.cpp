@@ -5,18 +5,13 @@
 // Only the rectangles that changed are sent to the screen, so that a program
 // blinking its cursor at a prompt costs next to nothing.
 #include <SDL.h>
-#include <locale.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <iostream>
 #include <memory>
-#include <system_error>
-#include <thread>
-#include <vector>
 
 #include "platform/app.h"
 #include "platform/window_picture.h"
@@ -35,65 +30,34 @@ bool DriverAskedFor(const std::string& driver) {
   return list.find("," + driver + ",") != std::string::npos;
 }
 
-// What the first screen needs that has nothing to do with the display: the
-// CP932 tables and the font faces the menus use (fontconfig's configuration
-// and cache, FreeType's faces). Loaded on a second thread while the main one
-// opens the display, which takes longer; everything it fills is built once
-// under a lock or as a thread-safe static. Without a second thread they are
-// loaded when first drawn, as before.
-class FirstScreenFonts {
+// Under X11, SDL_Init opens the input method, whose local form reads the
+// locale's whole compose table (half a megabyte of text: some 10 ms, a fifth
+// of the start-up). The programs take only ASCII keys, typed without compose
+// sequences: those are for accented letters and symbols, which the programs
+// ignore, and a Japanese keyboard has no dead keys. An input method for
+// Japanese (IBus or Fcitx, which SDL reaches over D-Bus, or an XIM server)
+// does not use the table. So while SDL starts, an empty table is named,
+// unless the user names one.
+class EmptyComposeTable {
  public:
-  FirstScreenFonts() : locale_(duplocale(LC_GLOBAL_LOCALE)) {
-    try {
-      thread_ = std::thread([this] { Load(); });
-    } catch (const std::system_error&) {
-    }
+  EmptyComposeTable() : set_(!SDL_getenv("XCOMPOSEFILE") && setenv("XCOMPOSEFILE", "/dev/null", 0) == 0) {}
+  ~EmptyComposeTable() {
+    if (set_) unsetenv("XCOMPOSEFILE");
   }
-  ~FirstScreenFonts() {
-    Wait();
-    if (locale_) freelocale(locale_);
-  }
-  void Wait() {
-    if (thread_.joinable()) thread_.join();
-  }
+  EmptyComposeTable(const EmptyComposeTable&) = delete;
+  EmptyComposeTable& operator=(const EmptyComposeTable&) = delete;
 
  private:
-  void Load() {
-    // SDL_Init sets and restores the global locale meanwhile: this thread
-    // keeps a copy of it as it was, so that nothing here reads it as it changes.
-    if (locale_) uselocale(locale_);
-    try {
-      DecodeChar("0");
-      cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-      cairo_t* cr = cairo_create(surface);
-      DrawOp op;
-      op.kind = DrawOp::Kind::Text;
-      op.text = "0";
-      for (Face face : {Face::Gothic, Face::Serif}) {
-        for (bool bold : {false, true}) {
-          op.face = face;
-          op.bold = bold;
-          op.italic = face == Face::Serif;
-          Canvas::RenderOp(cr, op);
-        }
-      }
-      cairo_destroy(cr);
-      cairo_surface_destroy(surface);
-    } catch (const std::exception&) {
-      // The main thread meets the same fault when it draws, and reports it.
-    }
-    uselocale(LC_GLOBAL_LOCALE);
-  }
-
-  locale_t locale_;  // the global locale as it was before SDL started
-  std::thread thread_;
+  bool set_;
 };
 
 class WindowBackend : public Backend {
  public:
   explicit WindowBackend(const std::string& title) {
-    FirstScreenFonts fonts;
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("SDL_Init: ") + SDL_GetError());
+    {
+      EmptyComposeTable compose;
+      if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("SDL_Init: ") + SDL_GetError());
+    }
     const char* name = SDL_GetCurrentVideoDriver();
     std::string driver = name ? name : "";
     // Without a display SDL falls back to drivers that show nothing: the
@@ -117,27 +81,19 @@ class WindowBackend : public Backend {
       SDL_Quit();
       throw std::runtime_error(std::string("SDL_CreateWindow: ") + SDL_GetError());
     }
-    SDL_Surface* surface = SDL_GetWindowSurface(window_);
-    if (!surface) {
+    if (!SDL_GetWindowSurface(window_)) {
       SDL_DestroyWindow(window_);
       SDL_Quit();
       throw std::runtime_error(std::string("SDL_GetWindowSurface: ") + SDL_GetError());
     }
     SDL_StartTextInput();
-    fonts.Wait();
-    // The window is new: the first screen is rendered whole and shown at the
+    // The window is new: its first screen is rendered whole and shown at the
     // program's first wait for a key (or once drawing it takes long), not
-    // drawn piece by piece over a blank page that no one sees.
+    // drawn piece by piece over a blank page that no one sees yet.
     lastPresent_ = Clock::now();
-    // The window's pixels are fresh shared memory, each page of which faults
-    // when first written (some 12 ms at 2880 x 1800): they are faulted in on
-    // other threads while the program starts, before the first screen is
-    // rendered into them.
-    Prefault(surface->pixels, static_cast<size_t>(surface->pitch) * surface->h);
   }
 
   ~WindowBackend() override {
-    PixelsReady();
     frame_.reset();
     picture_.reset();
     SDL_DestroyWindow(window_);
@@ -241,36 +197,9 @@ class WindowBackend : public Backend {
     }
   }
 
-  // Faults the pixels in on a few threads, slice by slice. Changes no pixel;
-  // where the system cannot do it, the pages fault as they are drawn on.
-  void Prefault(void* pixels, size_t bytes) {
-    if (!pixels || bytes == 0) return;
-    const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-    const uintptr_t from = reinterpret_cast<uintptr_t>(pixels) & ~(page - 1);
-    const uintptr_t to = reinterpret_cast<uintptr_t>(pixels) + bytes;
-    const uintptr_t slice = ((to - from) / kPrefaultThreads + page - 1) & ~(page - 1);
-    for (uintptr_t at = from; at < to; at += slice) {
-      try {
-        prefault_.emplace_back([at, n = std::min(slice, to - at)] {
-          madvise(reinterpret_cast<void*>(at), n, MADV_POPULATE_WRITE);
-        });
-      } catch (const std::system_error&) {
-        break;
-      }
-    }
-  }
-
-  // Waits for the prefaulting of the window's first pixels, before they are
-  // drawn on or SDL may replace them.
-  void PixelsReady() {
-    for (std::thread& t : prefault_) t.join();
-    prefault_.clear();
-  }
-
   // Whether the picture still draws into the window's current surface (a
   // change of size gives the window a new one).
   bool Current() {
-    PixelsReady();
     SDL_Surface* now = SDL_GetWindowSurface(window_);
     if (!now || !picture_) return false;
     return now == target_ && now->pixels == targetPixels_ && now->w == picture_->width() &&
@@ -278,7 +207,6 @@ class WindowBackend : public Backend {
   }
 
   void Resize() {
-    PixelsReady();
     SDL_Surface* window = SDL_GetWindowSurface(window_);  // a new one after a change of size
     picture_.reset();
     frame_.reset();
@@ -330,8 +258,6 @@ class WindowBackend : public Backend {
   std::deque<Text> keys_;
   bool closed_ = false;
   Clock::time_point lastPresent_{};
-  static constexpr unsigned kPrefaultThreads = 4;
-  std::vector<std::thread> prefault_;
 };
 
 }  // namespace
