@@ -5,6 +5,7 @@
 // Only the rectangles that changed are sent to the screen, so that a program
 // blinking its cursor at a prompt costs next to nothing.
 #include <SDL.h>
+#include <locale.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -12,6 +13,8 @@
 #include <deque>
 #include <iostream>
 #include <memory>
+#include <system_error>
+#include <thread>
 
 #include "platform/app.h"
 #include "platform/window_picture.h"
@@ -29,6 +32,60 @@ bool DriverAskedFor(const std::string& driver) {
   std::string list = std::string(",") + asked + ",";
   return list.find("," + driver + ",") != std::string::npos;
 }
+
+// What the first screen needs that has nothing to do with the display: the
+// CP932 tables and the font faces the menus use (fontconfig's configuration
+// and cache, FreeType's faces), some 8 ms. Loaded on a second thread while
+// the main one opens the display and the window; everything it fills is
+// built once under a lock or as a thread-safe static. Without a second
+// thread they are loaded when first drawn.
+class FirstScreenFonts {
+ public:
+  FirstScreenFonts() : locale_(duplocale(LC_GLOBAL_LOCALE)) {
+    try {
+      thread_ = std::thread([this] { Load(); });
+    } catch (const std::system_error&) {
+    }
+  }
+  ~FirstScreenFonts() {
+    Wait();
+    if (locale_) freelocale(locale_);
+  }
+  void Wait() {
+    if (thread_.joinable()) thread_.join();
+  }
+
+ private:
+  void Load() {
+    // SDL_Init sets and restores the global locale meanwhile: this thread
+    // keeps a copy of it as it was, so that nothing here reads it as it changes.
+    if (locale_) uselocale(locale_);
+    try {
+      DecodeChar("0");
+      cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+      cairo_t* cr = cairo_create(surface);
+      DrawOp op;
+      op.kind = DrawOp::Kind::Text;
+      op.text = "0";
+      for (Face face : {Face::Gothic, Face::Serif}) {
+        for (bool bold : {false, true}) {
+          op.face = face;
+          op.bold = bold;
+          op.italic = face == Face::Serif;
+          Canvas::RenderOp(cr, op);
+        }
+      }
+      cairo_destroy(cr);
+      cairo_surface_destroy(surface);
+    } catch (const std::exception&) {
+      // The main thread meets the same fault when it draws, and reports it.
+    }
+    uselocale(LC_GLOBAL_LOCALE);
+  }
+
+  locale_t locale_;  // the global locale as it was before SDL started
+  std::thread thread_;
+};
 
 // Under X11, SDL_Init opens the input method, whose local form reads the
 // locale's whole compose table (half a megabyte of text: some 10 ms, a fifth
@@ -54,10 +111,11 @@ class EmptyComposeTable {
 class WindowBackend : public Backend {
  public:
   explicit WindowBackend(const std::string& title) {
-    {
-      EmptyComposeTable compose;
-      if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("SDL_Init: ") + SDL_GetError());
-    }
+    // Named before the second thread starts and unnamed after it ends, so
+    // that the environment never changes while another thread may read it.
+    EmptyComposeTable compose;
+    FirstScreenFonts fonts;
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("SDL_Init: ") + SDL_GetError());
     const char* name = SDL_GetCurrentVideoDriver();
     std::string driver = name ? name : "";
     // Without a display SDL falls back to drivers that show nothing: the
@@ -87,6 +145,7 @@ class WindowBackend : public Backend {
       throw std::runtime_error(std::string("SDL_GetWindowSurface: ") + SDL_GetError());
     }
     SDL_StartTextInput();
+    fonts.Wait();
     // The window is new: its first screen is rendered whole and shown at the
     // program's first wait for a key (or once drawing it takes long), not
     // drawn piece by piece over a blank page that no one sees yet.
