@@ -85,6 +85,10 @@ void WindowPicture::Draw(const DrawOp& op, const SDL_Rect& area) {
 }
 
 void WindowPicture::RenderOpAt(const DrawOp& op) {
+  if (Erases(op)) {
+    Erase(op);
+    return;
+  }
   cairo_save(cr_);
   ToPage(true);
   Draw(op, {0, 0, width_, height_});
@@ -92,6 +96,61 @@ void WindowPicture::RenderOpAt(const DrawOp& op) {
   SDL_Rect px = PixelBounds(op.left, op.top, op.right, op.bottom);
   AddDamage(px);
   AddRect(inked_, px);
+}
+
+// Whether an operation paints in the page's own colour only: it can change
+// no pixel that nothing was drawn on since the page was last blank.
+bool WindowPicture::Erases(const DrawOp& op) {
+  return op.kind != DrawOp::Kind::Text && op.colour == kBackgroundColour &&
+         (op.fill < 0 || op.fill == kBackgroundColour);
+}
+
+// An erasing operation is drawn only where there was ink, and only those
+// pixels are sent: a wipe of the whole page after a few lines of text costs
+// those lines, not the page. What a filled box leaves wholly blank is no
+// longer ink.
+void WindowPicture::Erase(const DrawOp& op) {
+  SDL_Rect px = PixelBounds(op.left, op.top, op.right, op.bottom);
+  std::vector<SDL_Rect> touched;
+  for (const SDL_Rect& r : inked_) {
+    SDL_Rect both;
+    if (SDL_IntersectRect(&r, &px, &both)) touched.push_back(both);
+  }
+  for (const SDL_Rect& r : touched) {
+    cairo_save(cr_);
+    cairo_rectangle(cr_, r.x, r.y, r.w, r.h);
+    cairo_clip(cr_);
+    ToPage(true);
+    Draw(op, r);
+    cairo_restore(cr_);
+    AddDamage(r);
+  }
+  if (op.kind != DrawOp::Kind::Fill) return;
+  // The whole pixels inside the box's outer edge and on the page.
+  float half = static_cast<float>(op.width) / 2.0f;
+  double l = originX_ + (std::min(op.x1, op.x2) - half) * scale_, r = originX_ + (std::max(op.x1, op.x2) + half) * scale_;
+  double t = originY_ + (std::min(op.y1, op.y2) - half) * scale_, b = originY_ + (std::max(op.y1, op.y2) + half) * scale_;
+  int il = static_cast<int>(std::ceil(l)), it = static_cast<int>(std::ceil(t));
+  SDL_Rect solid{il, it, static_cast<int>(std::floor(r)) - il, static_cast<int>(std::floor(b)) - it};
+  if (!SDL_IntersectRect(&solid, &inside_, &solid)) return;
+  std::vector<SDL_Rect> kept;
+  for (const SDL_Rect& ink : inked_) {
+    SDL_Rect both;
+    if (!SDL_IntersectRect(&ink, &solid, &both)) {
+      kept.push_back(ink);
+      continue;
+    }
+    // What lies outside the solid part: bands above and below, pieces left
+    // and right.
+    int inkRight = ink.x + ink.w, inkBottom = ink.y + ink.h;
+    int bothRight = both.x + both.w, bothBottom = both.y + both.h;
+    if (both.y > ink.y) kept.push_back({ink.x, ink.y, ink.w, both.y - ink.y});
+    if (bothBottom < inkBottom) kept.push_back({ink.x, bothBottom, ink.w, inkBottom - bothBottom});
+    if (both.x > ink.x) kept.push_back({ink.x, both.y, both.x - ink.x, both.h});
+    if (bothRight < inkRight) kept.push_back({bothRight, both.y, inkRight - bothRight, both.h});
+  }
+  inked_.clear();
+  for (const SDL_Rect& k : kept) AddRect(inked_, k);
 }
 
 // The whole pixels a rectangle of the page touches, inside the window.

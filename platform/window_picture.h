@@ -49,6 +49,8 @@ class WindowPicture {
   void ToPage(bool clip);
   void Draw(const DrawOp& op, const SDL_Rect& area);
   void RenderOpAt(const DrawOp& op);
+  static bool Erases(const DrawOp& op);
+  void Erase(const DrawOp& op);
   SDL_Rect PixelBounds(double left, double top, double right, double bottom) const;
   void RenderArea(const Canvas& canvas, float left, float top, float right, float bottom);
   void Clear();
