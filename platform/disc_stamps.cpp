@@ -84,6 +84,19 @@ const uint8_t* DiscStamps::Mask(Kind& kind, const DrawOp& op, double scale, int 
   return cairo_image_surface_get_data(kind.atlas) + static_cast<size_t>(top) * cairo_image_surface_get_stride(kind.atlas);
 }
 
+bool DiscStamps::Prepare(const DrawOp& op, double scale, int count) {
+  if (!kinds_.contains({op.r, op.width, op.colour == kBackgroundColour, scale}) && kinds_.size() >= kMaxKinds)
+    return false;
+  Kind& kind = KindFor(op, scale);
+  for (; kind.firstUnmade < kind.made.size() && count > 0; ++kind.firstUnmade) {
+    if (kind.made[kind.firstUnmade]) continue;
+    int cell = static_cast<int>(kind.firstUnmade);
+    Mask(kind, op, scale, cell % kPhasesX, cell / kPhasesX);
+    --count;
+  }
+  return kind.firstUnmade < kind.made.size();
+}
+
 void DiscStamps::Draw(cairo_surface_t* target, const Clip& clip, const DrawOp& op, double x, double y, double scale) {
   double fx = std::floor(x), fy = std::floor(y);
   int px = static_cast<int>(std::lround((x - fx) * kPhasesX)), py = static_cast<int>(std::lround((y - fy) * kPhasesY));

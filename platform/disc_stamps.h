@@ -37,6 +37,11 @@ class DiscStamps {
   // an RGB24 image surface, the page scaled by scale, inside clip only.
   void Draw(cairo_surface_t* target, const Clip& clip, const DrawOp& op, double x, double y, double scale);
 
+  // Renders up to count masks of the kind of op not yet needed, so that a
+  // first curve of such discs finds them made. Returns whether some are left
+  // (false too when a new kind would push out others).
+  bool Prepare(const DrawOp& op, double scale, int count);
+
   // Masks rendered so far.
   size_t masks() const { return made_; }
 
@@ -56,6 +61,7 @@ class DiscStamps {
     cairo_surface_t* atlas = nullptr;
     cairo_t* cr = nullptr;
     std::vector<bool> made;
+    size_t firstUnmade = 0;  // no mask before this cell is still to be made
   };
   Kind& KindFor(const DrawOp& op, double scale);
   const uint8_t* Mask(Kind& kind, const DrawOp& op, double scale, int px, int py);

@@ -177,7 +177,12 @@ class WindowBackend : public Backend {
       auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
       if (left <= 0) break;
       SDL_Event e;
-      if (SDL_WaitEventTimeout(&e, static_cast<int>(left))) Handle(e);
+      if (preparing_ && !SDL_PollEvent(&e)) {
+        // Nothing to answer: a slice of the work done ahead, then look again.
+        preparing_ = picture_ && picture_->Prepare();
+        continue;
+      }
+      if (preparing_ || SDL_WaitEventTimeout(&e, static_cast<int>(left))) Handle(e);
       Pump();
       Present();
     }
@@ -285,6 +290,7 @@ class WindowBackend : public Backend {
                                                       picture_->stride(), SDL_PIXELFORMAT_RGB888));
     }
     picture_->RenderAll(canvas_);
+    preparing_ = true;  // masks for the new size
   }
 
   // Sends what changed to the screen.
@@ -316,6 +322,7 @@ class WindowBackend : public Backend {
   const Canvas* canvas_ = nullptr;
   std::deque<Text> keys_;
   bool closed_ = false;
+  bool preparing_ = false;  // the picture has work to do ahead while idle
   Clock::time_point lastPresent_{};
 };
 

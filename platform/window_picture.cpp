@@ -43,6 +43,7 @@ void WindowPicture::Setup(cairo_surface_t* surface) {
 }
 
 unsigned char* WindowPicture::Pixels() {
+  Flush(0);
   cairo_surface_flush(surface_);
   return cairo_image_surface_get_data(surface_);
 }
@@ -57,6 +58,21 @@ void WindowPicture::Surround() {
   cairo_set_source_rgb(cr_, 0.25, 0.25, 0.25);
   cairo_fill(cr_);
   cairo_restore(cr_);
+}
+
+bool WindowPicture::Prepare() {
+  // The pens the lessons draw their curves with, as rows of dots.
+  constexpr int kCurvePens[] = {5, 3, 15};
+  constexpr int kMasksAtATime = 8;  // well under a millisecond
+  for (int pen : kCurvePens) {
+    DrawOp dot;
+    dot.kind = DrawOp::Kind::Circle;
+    dot.r = 0.5f;
+    dot.width = pen;
+    dot.colour = dot.fill = 0;
+    if (stamps_.Prepare(dot, scale_, kMasksAtATime)) return true;
+  }
+  return false;
 }
 
 // Maps page units to the pixels; with clip, clips to the page.
@@ -85,6 +101,10 @@ void WindowPicture::Draw(const DrawOp& op, const SDL_Rect& area) {
 }
 
 void WindowPicture::RenderOpAt(const DrawOp& op) {
+  if (Erases(op)) {
+    Erase(op);
+    return;
+  }
   cairo_save(cr_);
   ToPage(true);
   Draw(op, {0, 0, width_, height_});
@@ -92,6 +112,107 @@ void WindowPicture::RenderOpAt(const DrawOp& op) {
   SDL_Rect px = PixelBounds(op.left, op.top, op.right, op.bottom);
   AddDamage(px);
   AddRect(inked_, px);
+}
+
+// Whether an operation paints in the page's own colour only: it can change
+// no pixel that nothing was drawn on since the page was last blank.
+bool WindowPicture::Erases(const DrawOp& op) {
+  return op.kind != DrawOp::Kind::Text && op.colour == kBackgroundColour &&
+         (op.fill < 0 || op.fill == kBackgroundColour);
+}
+
+// The whole pixels inside a filled box's outer edge and on the page: its
+// paint covers them entirely.
+SDL_Rect WindowPicture::Solid(const DrawOp& op) const {
+  float half = static_cast<float>(op.width) / 2.0f;
+  double l = originX_ + (std::min(op.x1, op.x2) - half) * scale_, r = originX_ + (std::max(op.x1, op.x2) + half) * scale_;
+  double t = originY_ + (std::min(op.y1, op.y2) - half) * scale_, b = originY_ + (std::max(op.y1, op.y2) + half) * scale_;
+  int il = static_cast<int>(std::ceil(l)), it = static_cast<int>(std::ceil(t));
+  SDL_Rect solid{il, it, static_cast<int>(std::floor(r)) - il, static_cast<int>(std::floor(b)) - it};
+  if (!SDL_IntersectRect(&solid, &inside_, &solid)) return {0, 0, 0, 0};
+  return solid;
+}
+
+// The parts of rects outside hole (bands above and below, pieces left and
+// right of it).
+std::vector<SDL_Rect> WindowPicture::Outside(const std::vector<SDL_Rect>& rects, const SDL_Rect& hole) {
+  std::vector<SDL_Rect> out;
+  for (const SDL_Rect& r : rects) {
+    SDL_Rect both;
+    if (!SDL_IntersectRect(&r, &hole, &both)) {
+      out.push_back(r);
+      continue;
+    }
+    int right = r.x + r.w, bottom = r.y + r.h;
+    int bothRight = both.x + both.w, bothBottom = both.y + both.h;
+    if (both.y > r.y) out.push_back({r.x, r.y, r.w, both.y - r.y});
+    if (bothBottom < bottom) out.push_back({r.x, bothBottom, r.w, bottom - bothBottom});
+    if (both.x > r.x) out.push_back({r.x, both.y, both.x - r.x, both.h});
+    if (bothRight < right) out.push_back({bothRight, both.y, right - bothRight, both.h});
+  }
+  return out;
+}
+
+// An erasing operation is drawn only where there was ink, and only those
+// pixels are sent: a wipe of the whole page after a few lines of text costs
+// those lines, not the page. What a filled box leaves wholly blank is no
+// longer ink. A wiping box is painted later, with the next operation, so
+// that what an opaque box drawn next covers is not painted twice.
+void WindowPicture::Erase(const DrawOp& op) {
+  SDL_Rect px = PixelBounds(op.left, op.top, op.right, op.bottom);
+  std::vector<SDL_Rect> touched;
+  for (const SDL_Rect& r : inked_) {
+    SDL_Rect both;
+    if (SDL_IntersectRect(&r, &px, &both)) touched.push_back(both);
+  }
+  if (op.kind != DrawOp::Kind::Fill) {
+    Paint({Pending::Kind::Erase, op, touched}, 0);
+    return;
+  }
+  pending_.push_back({Pending::Kind::Erase, op, std::move(touched)});
+  SDL_Rect solid = Solid(op);
+  if (solid.w <= 0 || solid.h <= 0) return;
+  std::vector<SDL_Rect> kept = Outside(inked_, solid);
+  inked_.clear();
+  for (const SDL_Rect& k : kept) AddRect(inked_, k);
+}
+
+void WindowPicture::Paint(const Pending& p, size_t ops) {
+  const Rgb& bg = PaletteColour(kBackgroundColour);
+  for (const SDL_Rect& r : p.rects) {
+    if (r.w <= 0 || r.h <= 0) continue;
+    cairo_save(cr_);
+    cairo_rectangle(cr_, r.x, r.y, r.w, r.h);  // whole pixels: no blended seam
+    cairo_clip(cr_);
+    if (p.kind == Pending::Kind::Clear) Surround();
+    ToPage(true);
+    if (p.kind == Pending::Kind::Erase) {
+      Draw(p.op, r);
+    } else {
+      cairo_set_source_rgb(cr_, bg.r, bg.g, bg.b);
+      cairo_paint(cr_);
+    }
+    if (p.kind == Pending::Kind::Area) {
+      // Everything that reaches the whole pixels painted over, not only the
+      // rectangle asked for: what lies in the pixels' fringe would be lost.
+      double l = (r.x - originX_) / scale_, t = (r.y - originY_) / scale_;
+      double rt = (r.x + r.w - originX_) / scale_, b = (r.y + r.h - originY_) / scale_;
+      for (size_t i = 0; i < ops; ++i) {
+        const DrawOp& o = canvas_->ops()[i];
+        if (o.right >= l && o.left <= rt && o.bottom >= t && o.top <= b) Draw(o, r);
+      }
+    }
+    cairo_restore(cr_);
+    AddDamage(r);
+  }
+}
+
+// Paints what waits, in order; drawings of areas leave out the newest
+// operations (drawn by themselves next).
+void WindowPicture::Flush(size_t leaveOut) {
+  size_t ops = canvas_ ? canvas_->ops().size() - std::min(leaveOut, canvas_->ops().size()) : 0;
+  for (const Pending& p : pending_) Paint(p, ops);
+  pending_.clear();
 }
 
 // The whole pixels a rectangle of the page touches, inside the window.
@@ -103,29 +224,24 @@ SDL_Rect WindowPicture::PixelBounds(double left, double top, double right, doubl
   return {l, t, std::max(0, r - l), std::max(0, b - t)};
 }
 
-// Draws the picture again inside the pixels of a rectangle of the page.
-void WindowPicture::RenderArea(const Canvas& canvas, float left, float top, float right, float bottom) {
+// Draws the picture again inside the pixels of a rectangle of the page, now
+// or (later) when what waits is painted.
+void WindowPicture::RenderArea(const Canvas& canvas, float left, float top, float right, float bottom, bool later) {
   SDL_Rect px = PixelBounds(left, top, right, bottom);
   if (px.w <= 0 || px.h <= 0) return;
-  cairo_save(cr_);
-  cairo_rectangle(cr_, px.x, px.y, px.w, px.h);  // whole pixels: no blended seam
-  cairo_clip(cr_);
-  ToPage(true);
-  const Rgb& bg = PaletteColour(kBackgroundColour);
-  cairo_set_source_rgb(cr_, bg.r, bg.g, bg.b);
-  cairo_paint(cr_);
-  // Everything that reaches the whole pixels painted over, not only the
-  // rectangle asked for: what lies in the pixels' fringe would be lost.
-  double l = (px.x - originX_) / scale_, t = (px.y - originY_) / scale_;
-  double r = (px.x + px.w - originX_) / scale_, b = (px.y + px.h - originY_) / scale_;
-  for (const DrawOp& o : canvas.ops())
-    if (o.right >= l && o.left <= r && o.bottom >= t && o.top <= b) Draw(o, px);
-  cairo_restore(cr_);
-  AddDamage(px);
+  canvas_ = &canvas;
+  Pending area{Pending::Kind::Area, {}, {px}};
+  if (later) {
+    pending_.push_back(std::move(area));
+  } else {
+    Paint(area, canvas.ops().size());
+  }
   AddRect(inked_, px);
 }
 
 void WindowPicture::RenderAll(const Canvas* canvas) {
+  pending_.clear();
+  canvas_ = canvas;
   cairo_save(cr_);
   Surround();
   ToPage(true);
@@ -143,20 +259,10 @@ void WindowPicture::RenderAll(const Canvas* canvas) {
 }
 
 // After a clear only what was drawn is painted over, and sent to the screen:
-// the rest of the page is blank already.
+// the rest of the page is blank already. It is painted with the next
+// operation, like a wipe.
 void WindowPicture::Clear() {
-  const Rgb& bg = PaletteColour(kBackgroundColour);
-  for (const SDL_Rect& r : inked_) {
-    cairo_save(cr_);
-    cairo_rectangle(cr_, r.x, r.y, r.w, r.h);
-    cairo_clip(cr_);
-    Surround();
-    ToPage(true);
-    cairo_set_source_rgb(cr_, bg.r, bg.g, bg.b);
-    cairo_paint(cr_);
-    cairo_restore(cr_);
-    AddDamage(r);
-  }
+  pending_.push_back({Pending::Kind::Clear, {}, std::move(inked_)});
   inked_.clear();
   shownOps_ = 0;
 }
@@ -168,6 +274,15 @@ void WindowPicture::Changed(const Canvas& canvas, const DrawOp* op) {
   // leave a circle round every typed digit).
   bool dropped = canvas.ops().size() != shownOps_ + 1;
   if (op) shownOps_ = canvas.ops().size();
+  canvas_ = &canvas;
+  const bool wipe = op && op->kind == DrawOp::Kind::Fill && Erases(*op);
+  if (op && op->kind == DrawOp::Kind::Fill && !wipe) {
+    // An opaque box: what waits to be painted under it never shows.
+    SDL_Rect solid = Solid(*op);
+    if (solid.w > 0 && solid.h > 0)
+      for (Pending& p : pending_) p.rects = Outside(p.rects, solid);
+  }
+  if (op && !wipe) Flush(1);
   if (!op) {
     if (canvas.ops().empty()) {
       Clear();
@@ -175,7 +290,7 @@ void WindowPicture::Changed(const Canvas& canvas, const DrawOp* op) {
       RenderAll(&canvas);
     }
   } else if (dropped && op->kind == DrawOp::Kind::Circle) {
-    RenderArea(canvas, op->left, op->top, op->right, op->bottom);
+    RenderArea(canvas, op->left, op->top, op->right, op->bottom, false);
   } else if (dropped && op->kind == DrawOp::Kind::Fill) {
     // A filled box's inside is plainly painted over; only the strips along
     // its edges, where what it hid reached out, are drawn again.
@@ -187,7 +302,7 @@ void WindowPicture::Changed(const Canvas& canvas, const DrawOp* op) {
       top = std::max(top, hid.top);
       right = std::min(right, hid.right);
       bottom = std::min(bottom, hid.bottom);
-      if (!hid.empty && left < right && top < bottom) RenderArea(canvas, left, top, right, bottom);
+      if (!hid.empty && left < right && top < bottom) RenderArea(canvas, left, top, right, bottom, wipe);
     };
     strip(op->left, op->top, op->right, op->top + m);
     strip(op->left, op->bottom - m, op->right, op->bottom);

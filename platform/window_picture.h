@@ -30,9 +30,17 @@ class WindowPicture {
   // The canvas gained op (nullptr: it was cleared).
   void Changed(const Canvas& canvas, const DrawOp* op);
 
+  // Does a little of the work that can be done ahead while the program waits
+  // for a key (the masks of the pen-wide dots that curves are drawn with, at
+  // this size). Returns whether any is left.
+  bool Prepare();
+
   // Rectangles of pixels changed since the last TakeDamage; overlapping ones
   // are merged, the others kept apart.
-  const std::vector<SDL_Rect>& damage() const { return damage_; }
+  const std::vector<SDL_Rect>& damage() {
+    Flush(0);
+    return damage_;
+  }
   void TakeDamage() { damage_.clear(); }
   void DamageAll() { AddDamage({0, 0, width_, height_}); }
 
@@ -49,8 +57,21 @@ class WindowPicture {
   void ToPage(bool clip);
   void Draw(const DrawOp& op, const SDL_Rect& area);
   void RenderOpAt(const DrawOp& op);
+  static bool Erases(const DrawOp& op);
+  void Erase(const DrawOp& op);
+  SDL_Rect Solid(const DrawOp& op) const;
+  static std::vector<SDL_Rect> Outside(const std::vector<SDL_Rect>& rects, const SDL_Rect& hole);
+  // Painting that waits for the next operation: a clear, a wipe, an area to
+  // draw again, each in whole-pixel rectangles.
+  struct Pending {
+    enum class Kind { Clear, Erase, Area } kind;
+    DrawOp op;
+    std::vector<SDL_Rect> rects;
+  };
+  void Paint(const Pending& p, size_t ops);
+  void Flush(size_t leaveOut);
   SDL_Rect PixelBounds(double left, double top, double right, double bottom) const;
-  void RenderArea(const Canvas& canvas, float left, float top, float right, float bottom);
+  void RenderArea(const Canvas& canvas, float left, float top, float right, float bottom, bool later);
   void Clear();
   void AddDamage(SDL_Rect r);
   // Adds a rectangle to a list, joined with those it overlaps.
@@ -64,6 +85,8 @@ class WindowPicture {
   size_t shownOps_ = 0;  // operations in the picture when it last changed
   DiscStamps stamps_;
   std::vector<SDL_Rect> damage_;
+  std::vector<Pending> pending_;
+  const Canvas* canvas_ = nullptr;  // the picture's, as last told
   std::vector<SDL_Rect> inked_;  // pixels drawn on since the page was last blank
 };
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "platform/disc_stamps.h"
@@ -102,6 +103,27 @@ TEST(DiscStamps, MatchDiscsDrawnAsPaths) {
   }
 }
 
+// Masks made ahead, while the program waits, are the masks a disc would have
+// made for itself: a curve drawn after the work is done is the same curve.
+TEST(DiscStamps, MasksMadeAheadDrawTheSame) {
+  constexpr int kPhases = plat::DiscStamps::kPhasesX * plat::DiscStamps::kPhasesY;
+  plat::DiscStamps ahead, onDemand;
+  int slices = 0;
+  while (ahead.Prepare(Disc(0, 0, 0.5f, 0, 5), 1.2, 8)) ++slices;
+  EXPECT_EQ(ahead.masks(), static_cast<size_t>(kPhases));
+  EXPECT_EQ(slices, (kPhases + 7) / 8 - 1);
+  EXPECT_FALSE(ahead.Prepare(Disc(0, 0, 0.5f, 0, 5), 1.2, 8));
+  Raster a(300, 200), b(300, 200);
+  for (int i = 0; i <= 180; ++i) {
+    float t = static_cast<float>(i) * 3.14159f / 180;
+    DrawOp dot = Disc(120 + 100 * std::cos(t), 140 - 100 * std::sin(t), 0.5f, 3, 5);
+    ahead.Draw(a.s, {0, 0, 300, 200}, dot, dot.x1 * 1.2, dot.y1 * 1.2, 1.2);
+    onDemand.Draw(b.s, {0, 0, 300, 200}, dot, dot.x1 * 1.2, dot.y1 * 1.2, 1.2);
+  }
+  EXPECT_EQ(ahead.masks(), static_cast<size_t>(kPhases));
+  EXPECT_EQ(MaxChannelDifference(a.data(), b.data(), 300, 200, cairo_image_surface_get_stride(a.s)), 0);
+}
+
 // A stamp writes nothing outside its clip: a disc cut by the edge of a
 // region drawn again leaves the pixels beyond that edge as they were.
 TEST(DiscStamps, KeepInsideTheirClip) {
@@ -127,7 +149,10 @@ TEST(DiscStamps, KeepInsideTheirClip) {
 // equal the whole picture rendered afresh: a blinking dot, wipes over part of
 // the drawing, a dotted thick curve, texts, boxes and a clear included.
 TEST(WindowPicture, DamageCoversEveryChangedPixel) {
-  for (auto [w, h] : {std::pair{1000, 700}, std::pair{1920, 1080}, std::pair{2880, 1800}}) {
+  // Sent to the screen after each operation, or only when the program would
+  // wait for a key (a clear or wipe then waits for what comes next).
+  for (auto [w, h, eachOp] : {std::tuple{1000, 700, true}, std::tuple{1920, 1080, true}, std::tuple{2880, 1800, true},
+                              std::tuple{1000, 700, false}, std::tuple{1920, 1080, false}}) {
     testing_support::TestScreen ts;
     plat::Screen& s = ts.screen();
     plat::WindowPicture picture(w, h);
@@ -144,9 +169,10 @@ TEST(WindowPicture, DamageCoversEveryChangedPixel) {
     copy();
     s.canvas().onChange = [&](const DrawOp* op) {
       picture.Changed(s.canvas(), op);
-      copy();
+      if (eachOp) copy();
     };
     auto check = [&](const char* when) {
+      copy();
       ASSERT_EQ(MaxChannelDifference(screen.data(), picture.Pixels(), w, h, picture.stride()), 0)
           << "screen and picture differ " << when << " at " << w << "x" << h;
       plat::WindowPicture fresh(w, h);
@@ -202,9 +228,21 @@ TEST(WindowPicture, DamageCoversEveryChangedPixel) {
       s.Line(100.5f, 610, 100.5f, 690, 0);
       s.Line(100, 600, 300, 700, 13, plat::kFilledBox, 12);
       check("after drawing");
+      // A wipe, and an opaque box over part of it at once (what the box
+      // covers need not be wiped first).
+      s.Line(520, 120, 1100, 330, 0);  // across the box's edges
+      s.Line(500, 100, 1000, 500, 15, plat::kFilledBox, 15);
+      s.Line(550.3f, 150.6f, 1200, 300, 7, plat::kFilledBox, 3);
+      s.Symbol(560, 320, SJ("x計"), 1, 1, 0);
+      check("after a wipe under a box");
       if (round == 1) {
         s.Cls();
         check("after a clear");
+      }
+      if (round == 2) {
+        s.Cls();
+        s.Line(300.5f, 200, 800, 600, 0, plat::kFilledBox, 10);
+        check("after a clear and a box");
       }
     }
   }
