@@ -5,12 +5,16 @@
 // Only the rectangles that changed are sent to the screen, so that a program
 // blinking its cursor at a prompt costs next to nothing.
 #include <SDL.h>
+#include <locale.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <iostream>
 #include <memory>
+#include <system_error>
+#include <thread>
 
 #include "platform/app.h"
 #include "platform/window_picture.h"
@@ -29,9 +33,88 @@ bool DriverAskedFor(const std::string& driver) {
   return list.find("," + driver + ",") != std::string::npos;
 }
 
+// What the first screen needs that has nothing to do with the display: the
+// CP932 tables and the font faces the menus use (fontconfig's configuration
+// and cache, FreeType's faces), some 8 ms. Loaded on a second thread while
+// the main one opens the display and the window; everything it fills is
+// built once under a lock or as a thread-safe static. Without a second
+// thread they are loaded when first drawn.
+class FirstScreenFonts {
+ public:
+  FirstScreenFonts() : locale_(duplocale(LC_GLOBAL_LOCALE)) {
+    try {
+      thread_ = std::thread([this] { Load(); });
+    } catch (const std::system_error&) {
+    }
+  }
+  ~FirstScreenFonts() {
+    Wait();
+    if (locale_) freelocale(locale_);
+  }
+  void Wait() {
+    if (thread_.joinable()) thread_.join();
+  }
+
+ private:
+  void Load() {
+    // SDL_Init sets and restores the global locale meanwhile: this thread
+    // keeps a copy of it as it was, so that nothing here reads it as it changes.
+    if (locale_) uselocale(locale_);
+    try {
+      DecodeChar("0");
+      cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+      cairo_t* cr = cairo_create(surface);
+      DrawOp op;
+      op.kind = DrawOp::Kind::Text;
+      op.text = "0";
+      for (Face face : {Face::Gothic, Face::Serif}) {
+        for (bool bold : {false, true}) {
+          op.face = face;
+          op.bold = bold;
+          op.italic = face == Face::Serif;
+          Canvas::RenderOp(cr, op);
+        }
+      }
+      cairo_destroy(cr);
+      cairo_surface_destroy(surface);
+    } catch (const std::exception&) {
+      // The main thread meets the same fault when it draws, and reports it.
+    }
+    uselocale(LC_GLOBAL_LOCALE);
+  }
+
+  locale_t locale_;  // the global locale as it was before SDL started
+  std::thread thread_;
+};
+
+// Under X11, SDL_Init opens the input method, whose local form reads the
+// locale's whole compose table (half a megabyte of text: some 10 ms, a fifth
+// of the start-up). The programs take only ASCII keys, typed without compose
+// sequences: those are for accented letters and symbols, which the programs
+// ignore, and a Japanese keyboard has no dead keys. An input method for
+// Japanese (IBus or Fcitx, which SDL reaches over D-Bus, or an XIM server)
+// does not use the table. So while SDL starts, an empty table is named,
+// unless the user names one.
+class EmptyComposeTable {
+ public:
+  EmptyComposeTable() : set_(!SDL_getenv("XCOMPOSEFILE") && setenv("XCOMPOSEFILE", "/dev/null", 0) == 0) {}
+  ~EmptyComposeTable() {
+    if (set_) unsetenv("XCOMPOSEFILE");
+  }
+  EmptyComposeTable(const EmptyComposeTable&) = delete;
+  EmptyComposeTable& operator=(const EmptyComposeTable&) = delete;
+
+ private:
+  bool set_;
+};
+
 class WindowBackend : public Backend {
  public:
   explicit WindowBackend(const std::string& title) {
+    // Named before the second thread starts and unnamed after it ends, so
+    // that the environment never changes while another thread may read it.
+    EmptyComposeTable compose;
+    FirstScreenFonts fonts;
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("SDL_Init: ") + SDL_GetError());
     const char* name = SDL_GetCurrentVideoDriver();
     std::string driver = name ? name : "";
@@ -62,7 +145,11 @@ class WindowBackend : public Backend {
       throw std::runtime_error(std::string("SDL_GetWindowSurface: ") + SDL_GetError());
     }
     SDL_StartTextInput();
-    Resize();
+    fonts.Wait();
+    // The window is new: its first screen is rendered whole and shown at the
+    // program's first wait for a key (or once drawing it takes long), not
+    // drawn piece by piece over a blank page that no one sees yet.
+    lastPresent_ = Clock::now();
   }
 
   ~WindowBackend() override {
@@ -105,7 +192,9 @@ class WindowBackend : public Backend {
 
   void Changed(const Canvas& canvas, const DrawOp* op) override {
     canvas_ = &canvas;
-    if (!Current()) {
+    if (!picture_) {
+      // Not shown yet: rendered whole when it is.
+    } else if (!Current()) {
       Resize();  // the whole picture, op included
     } else {
       picture_->Changed(canvas, op);
@@ -139,7 +228,8 @@ class WindowBackend : public Backend {
         break;
       case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) closed_ = true;
-        if ((e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_RESIZED) && !Current())
+        if ((e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_RESIZED) && picture_ &&
+            !Current())
           Resize();
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED && picture_) picture_->DamageAll();
         break;

@@ -36,6 +36,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -74,12 +75,22 @@ double CpuSeconds(pid_t pid) {
   return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-// The process's main thread is asleep (waiting for an event), not running.
+// Every thread of the process is asleep (waiting for an event, or for one
+// another), none running: a main thread waiting for a helper thread to finish
+// is not yet done.
 bool Sleeping(pid_t pid) {
-  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-  std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  size_t paren = all.rfind(')');
-  return paren != std::string::npos && paren + 2 < all.size() && all[paren + 2] == 'S';
+  std::error_code error;
+  bool any = false;
+  for (std::filesystem::directory_iterator task("/proc/" + std::to_string(pid) + "/task", error), end; !error && task != end;
+       task.increment(error)) {
+    std::ifstream in(task->path() / "stat");
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    size_t paren = all.rfind(')');
+    if (paren == std::string::npos || paren + 2 >= all.size()) continue;  // the thread has just ended
+    if (all[paren + 2] != 'S') return false;
+    any = true;
+  }
+  return any;
 }
 
 struct Options {
