@@ -242,12 +242,31 @@ void WindowPicture::RenderArea(const Canvas& canvas, float left, float top, floa
 void WindowPicture::RenderAll(const Canvas* canvas) {
   pending_.clear();
   canvas_ = canvas;
-  cairo_save(cr_);
-  Surround();
-  ToPage(true);
+  // The page's colour everywhere but under the largest filled box, which
+  // paints every one of those pixels itself (a menu's panel covers most of
+  // the page).
+  SDL_Rect covered{0, 0, 0, 0};
+  if (canvas)
+    for (const DrawOp& op : canvas->ops())
+      if (op.kind == DrawOp::Kind::Fill) {
+        SDL_Rect solid = Solid(op);
+        if (solid.w > 0 && solid.h > 0 && Area(solid) > Area(covered)) covered = solid;
+      }
+  std::vector<SDL_Rect> blank{{0, 0, width_, height_}};
+  if (covered.w > 0) blank = Outside(blank, covered);
   const Rgb& bg = PaletteColour(kBackgroundColour);
-  cairo_set_source_rgb(cr_, bg.r, bg.g, bg.b);
-  cairo_paint(cr_);
+  for (const SDL_Rect& r : blank) {
+    cairo_save(cr_);
+    cairo_rectangle(cr_, r.x, r.y, r.w, r.h);
+    cairo_clip(cr_);
+    Surround();
+    ToPage(true);
+    cairo_set_source_rgb(cr_, bg.r, bg.g, bg.b);
+    cairo_paint(cr_);
+    cairo_restore(cr_);
+  }
+  cairo_save(cr_);
+  ToPage(true);
   if (canvas)
     for (const DrawOp& op : canvas->ops()) Draw(op, {0, 0, width_, height_});
   cairo_restore(cr_);
