@@ -16,6 +16,15 @@ for _ in $(seq 100); do
 done
 [ -s "$numfile" ] || { echo "Xvfb did not start"; exit 1; }
 display=":$(head -n 1 "$numfile")"
+# The server takes connections (xclose: 2 when the display cannot be opened,
+# 1 when it opens but has no such window).
+opened=0
+for _ in $(seq 100); do
+  DISPLAY="$display" "$xclose" --probe "no such window" 2>/dev/null
+  [ $? -eq 1 ] && { opened=1; break; }
+  sleep 0.1
+done
+[ $opened -eq 1 ] || { echo "display $display takes no connections"; exit 1; }
 DISPLAY="$display" "$prog_path" &
 pid=$!
 # Wait for the window to appear.
