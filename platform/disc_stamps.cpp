@@ -33,8 +33,12 @@ double DiscStamps::Reach(const DrawOp& op, double scale) {
   return (op.r + std::max(op.width, 1) / 2.0) * scale + 3;
 }
 
+DiscStamps::KindKey DiscStamps::KeyOf(const DrawOp& op, double scale) {
+  return {op.r, op.width, op.colour == kBackgroundColour, scale};
+}
+
 DiscStamps::Kind& DiscStamps::KindFor(const DrawOp& op, double scale) {
-  KindKey key{op.r, op.width, op.colour == kBackgroundColour, scale};
+  KindKey key = KeyOf(op, scale);
   auto it = kinds_.find(key);
   if (it != kinds_.end()) return *it->second;
   if (kinds_.size() >= kMaxKinds) {
@@ -85,7 +89,7 @@ const uint8_t* DiscStamps::Mask(Kind& kind, const DrawOp& op, double scale, int 
 }
 
 bool DiscStamps::Prepare(const DrawOp& op, double scale, int count) {
-  if (!kinds_.contains({op.r, op.width, op.colour == kBackgroundColour, scale}) && kinds_.size() >= kMaxKinds)
+  if (!kinds_.contains(KeyOf(op, scale)) && kinds_.size() >= kMaxKinds)
     return false;
   Kind& kind = KindFor(op, scale);
   for (; kind.firstUnmade < kind.made.size() && count > 0; ++kind.firstUnmade) {

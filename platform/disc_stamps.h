@@ -63,6 +63,7 @@ class DiscStamps {
     std::vector<bool> made;
     size_t firstUnmade = 0;  // no mask before this cell is still to be made
   };
+  static KindKey KeyOf(const DrawOp& op, double scale);
   Kind& KindFor(const DrawOp& op, double scale);
   const uint8_t* Mask(Kind& kind, const DrawOp& op, double scale, int px, int py);
 

@@ -229,7 +229,6 @@ SDL_Rect WindowPicture::PixelBounds(double left, double top, double right, doubl
 void WindowPicture::RenderArea(const Canvas& canvas, float left, float top, float right, float bottom, bool later) {
   SDL_Rect px = PixelBounds(left, top, right, bottom);
   if (px.w <= 0 || px.h <= 0) return;
-  canvas_ = &canvas;
   Pending area{Pending::Kind::Area, {}, {px}};
   if (later) {
     pending_.push_back(std::move(area));
@@ -254,17 +253,7 @@ void WindowPicture::RenderAll(const Canvas* canvas) {
       }
   std::vector<SDL_Rect> blank{{0, 0, width_, height_}};
   if (covered.w > 0) blank = Outside(blank, covered);
-  const Rgb& bg = PaletteColour(kBackgroundColour);
-  for (const SDL_Rect& r : blank) {
-    cairo_save(cr_);
-    cairo_rectangle(cr_, r.x, r.y, r.w, r.h);
-    cairo_clip(cr_);
-    Surround();
-    ToPage(true);
-    cairo_set_source_rgb(cr_, bg.r, bg.g, bg.b);
-    cairo_paint(cr_);
-    cairo_restore(cr_);
-  }
+  Paint({Pending::Kind::Clear, {}, std::move(blank)}, 0);
   cairo_save(cr_);
   ToPage(true);
   if (canvas)

@@ -61,13 +61,19 @@ long ResidentKb(pid_t pid) {
   return 0;
 }
 
-// CPU time of a process so far, in seconds (user and system).
-double CpuSeconds(pid_t pid) {
-  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+// The fields of a /proc stat file after the command name (the state first),
+// empty when the process or thread has ended.
+std::string StatAfterName(const std::filesystem::path& path) {
+  std::ifstream in(path);
   std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   size_t paren = all.rfind(')');
-  if (paren == std::string::npos) return 0;
-  std::istringstream rest(all.substr(paren + 2));
+  if (paren == std::string::npos || paren + 2 >= all.size()) return {};
+  return all.substr(paren + 2);
+}
+
+// CPU time of a process so far, in seconds (user and system).
+double CpuSeconds(pid_t pid) {
+  std::istringstream rest(StatAfterName("/proc/" + std::to_string(pid) + "/stat"));
   std::string field;
   double ticks = 0;
   for (int i = 3; i <= 15 && rest >> field; ++i)
@@ -83,11 +89,9 @@ bool Sleeping(pid_t pid) {
   bool any = false;
   for (std::filesystem::directory_iterator task("/proc/" + std::to_string(pid) + "/task", error), end; !error && task != end;
        task.increment(error)) {
-    std::ifstream in(task->path() / "stat");
-    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    size_t paren = all.rfind(')');
-    if (paren == std::string::npos || paren + 2 >= all.size()) continue;  // the thread has just ended
-    if (all[paren + 2] != 'S') return false;
+    std::string fields = StatAfterName(task->path() / "stat");
+    if (fields.empty()) continue;  // the thread has just ended
+    if (fields[0] != 'S') return false;
     any = true;
   }
   return any;
