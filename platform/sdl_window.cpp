@@ -115,15 +115,22 @@ class WindowBackend : public Backend {
     // that the environment never changes while another thread may read it.
     EmptyComposeTable compose;
     FirstScreenFonts fonts;
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("SDL_Init: ") + SDL_GetError());
-    const char* name = SDL_GetCurrentVideoDriver();
-    std::string driver = name ? name : "";
-    // Without a display SDL falls back to drivers that show nothing: the
-    // program would wait for keys no one can type, in a window no one sees.
-    if ((driver == "offscreen" || driver == "dummy") && !DriverAskedFor(driver)) {
+    std::string driver;
+    for (int attempt = 1;; ++attempt) {
+      if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("SDL_Init: ") + SDL_GetError());
+      const char* name = SDL_GetCurrentVideoDriver();
+      driver = name ? name : "";
+      // Without a display SDL falls back to drivers that show nothing: the
+      // program would wait for keys no one can type, in a window no one sees.
+      if ((driver != "offscreen" && driver != "dummy") || DriverAskedFor(driver)) break;
       SDL_Quit();
-      throw std::runtime_error(
-          "no display: set DISPLAY or WAYLAND_DISPLAY, or use lesson-replay for a run without a window");
+      // A display that is named but did not answer (a server busy starting)
+      // is asked again a few times before the program gives up.
+      constexpr int kAttempts = 4;
+      if ((!SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY")) || attempt == kAttempts)
+        throw std::runtime_error(
+            "no display: set DISPLAY or WAYLAND_DISPLAY, or use lesson-replay for a run without a window");
+      SDL_Delay(static_cast<Uint32>(100 * attempt));
     }
     // Under X11 the window's own shared-memory image is the cheapest way to
     // show a few changed pixels; SDL would otherwise go through a GPU texture
