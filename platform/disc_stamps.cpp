@@ -101,7 +101,7 @@ bool DiscStamps::Prepare(const DrawOp& op, double scale, int count) {
   return kind.firstUnmade < kind.made.size();
 }
 
-void DiscStamps::Draw(cairo_surface_t* target, const Clip& clip, const DrawOp& op, double x, double y, double scale) {
+DiscStamps::Place DiscStamps::PlaceOf(double x, double y) {
   double fx = std::floor(x), fy = std::floor(y);
   int px = static_cast<int>(std::lround((x - fx) * kPhasesX)), py = static_cast<int>(std::lround((y - fy) * kPhasesY));
   if (px == kPhasesX) {
@@ -112,11 +112,43 @@ void DiscStamps::Draw(cairo_surface_t* target, const Clip& clip, const DrawOp& o
     py = 0;
     fy += 1;
   }
-  Kind& kind = KindFor(op, scale);
-  const uint8_t* mask = Mask(kind, op, scale, px, py);
-  int maskStride = cairo_image_surface_get_stride(kind.atlas);
+  return {static_cast<int>(fx), static_cast<int>(fy), px, py};
+}
 
-  int left = static_cast<int>(fx) - kind.pad, top = static_cast<int>(fy) - kind.pad;
+void DiscStamps::Draw(cairo_surface_t* target, const Clip& clip, const DrawOp& op, double x, double y, double scale) {
+  const Place at = PlaceOf(x, y);
+  Kind& kind = KindFor(op, scale);
+  Stamp(target, clip, op, kind, at, Mask(kind, op, scale, at.phaseX, at.phaseY));
+}
+
+bool DiscStamps::DrawIfMade(cairo_surface_t* target, const Clip& clip, const DrawOp& op, double x, double y,
+                            double scale) {
+  const Place at = PlaceOf(x, y);
+  auto it = kinds_.find(KeyOf(op, scale));
+  if (it == kinds_.end() || !it->second->made[static_cast<size_t>(at.phaseY * kPhasesX + at.phaseX)]) {
+    const KindKey key = KeyOf(op, scale);
+    if (std::none_of(noted_.begin(), noted_.end(), [&](const Noted& n) { return KeyOf(n.op, n.scale) == key; }))
+      noted_.push_back({op, scale});
+    return false;
+  }
+  Kind& kind = *it->second;
+  Stamp(target, clip, op, kind, at, Mask(kind, op, scale, at.phaseX, at.phaseY));
+  return true;
+}
+
+bool DiscStamps::PrepareNoted(int count) {
+  while (!noted_.empty()) {
+    const Noted& n = noted_.front();
+    if (Prepare(n.op, n.scale, count)) return true;
+    noted_.erase(noted_.begin());  // made, or no room for another kind
+  }
+  return false;
+}
+
+void DiscStamps::Stamp(cairo_surface_t* target, const Clip& clip, const DrawOp& op, const Kind& kind, const Place& at,
+                       const uint8_t* mask) {
+  int maskStride = cairo_image_surface_get_stride(kind.atlas);
+  int left = at.x - kind.pad, top = at.y - kind.pad;
   int x0 = std::max(left, clip.x0), x1 = std::min(left + kind.side, clip.x1);
   int y0 = std::max(top, clip.y0), y1 = std::min(top + kind.side, clip.y1);
   if (x0 >= x1 || y0 >= y1) return;

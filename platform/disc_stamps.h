@@ -36,11 +36,21 @@ class DiscStamps {
   // Draws a disc that Fits, with its centre at the pixel position (x, y) of
   // an RGB24 image surface, the page scaled by scale, inside clip only.
   void Draw(cairo_surface_t* target, const Clip& clip, const DrawOp& op, double x, double y, double scale);
+  // Draws as Draw does where the disc's mask is made already. Otherwise draws
+  // nothing and returns false: making a mask costs several times more than
+  // drawing the disc as a path, so a kind of disc new to the picture is
+  // drawn so, and its masks are made later by PrepareNoted.
+  bool DrawIfMade(cairo_surface_t* target, const Clip& clip, const DrawOp& op, double x, double y, double scale);
 
   // Renders up to count masks of the kind of op not yet needed, so that a
   // first curve of such discs finds them made. Returns whether some are left
   // (false too when a new kind would push out others).
   bool Prepare(const DrawOp& op, double scale, int count);
+
+  // Renders up to count masks of the kinds DrawIfMade found missing.
+  // Returns whether some are left.
+  bool PrepareNoted(int count);
+  bool HasNoted() const { return !noted_.empty(); }
 
   // Masks rendered so far.
   size_t masks() const { return made_; }
@@ -63,12 +73,24 @@ class DiscStamps {
     std::vector<bool> made;
     size_t firstUnmade = 0;  // no mask before this cell is still to be made
   };
+  // A stamp's top-left pixel less the padding, and its sub-pixel position.
+  struct Place {
+    int x, y, phaseX, phaseY;
+  };
+  static Place PlaceOf(double x, double y);
   static KindKey KeyOf(const DrawOp& op, double scale);
   Kind& KindFor(const DrawOp& op, double scale);
   const uint8_t* Mask(Kind& kind, const DrawOp& op, double scale, int px, int py);
+  static void Stamp(cairo_surface_t* target, const Clip& clip, const DrawOp& op, const Kind& kind, const Place& at,
+                    const uint8_t* mask);
 
   std::map<KindKey, std::unique_ptr<Kind>> kinds_;
   size_t made_ = 0;
+  struct Noted {
+    DrawOp op;
+    double scale;
+  };
+  std::vector<Noted> noted_;
 };
 
 }  // namespace plat

@@ -180,6 +180,7 @@ class WindowBackend : public Backend {
   void WaitForInput(double seconds) override {
     auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
     Present();
+    if (picture_ && picture_->WorkAhead()) preparing_ = true;
     while (keys_.empty()) {
       auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
       if (left <= 0) break;

@@ -72,7 +72,7 @@ bool WindowPicture::Prepare() {
     dot.colour = dot.fill = 0;
     if (stamps_.Prepare(dot, scale_, kMasksAtATime)) return true;
   }
-  return false;
+  return stamps_.PrepareNoted(kMasksAtATime);
 }
 
 // Maps page units to the pixels; with clip, clips to the page.
@@ -86,15 +86,15 @@ void WindowPicture::ToPage(bool clip) {
 
 // One operation, under the page's transform and clip, and inside the whole
 // pixels of area (which the clip of cr holds too). A disc wholly inside the
-// page is stamped: the page's edge cannot touch its pixels.
+// page is stamped (the page's edge cannot touch its pixels) once its mask is
+// made.
 void WindowPicture::Draw(const DrawOp& op, const SDL_Rect& area) {
   if (DiscStamps::Fits(op)) {
     double x = originX_ + op.x1 * scale_, y = originY_ + op.y1 * scale_;
     double reach = DiscStamps::Reach(op, scale_);
     if (x - reach >= inside_.x && y - reach >= inside_.y && x + reach <= inside_.x + inside_.w &&
         y + reach <= inside_.y + inside_.h) {
-      stamps_.Draw(surface_, {area.x, area.y, area.x + area.w, area.y + area.h}, op, x, y, scale_);
-      return;
+      if (stamps_.DrawIfMade(surface_, {area.x, area.y, area.x + area.w, area.y + area.h}, op, x, y, scale_)) return;
     }
   }
   Canvas::RenderOp(cr_, op);

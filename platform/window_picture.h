@@ -32,8 +32,11 @@ class WindowPicture {
 
   // Does a little of the work that can be done ahead while the program waits
   // for a key (the masks of the pen-wide dots that curves are drawn with, at
-  // this size). Returns whether any is left.
+  // this size, and of any other kind of dot drawn so far). Returns whether
+  // any is left.
   bool Prepare();
+  // Whether drawing since the last Prepare left work for it.
+  bool WorkAhead() const { return stamps_.HasNoted(); }
 
   // Rectangles of pixels changed since the last TakeDamage; overlapping ones
   // are merged, the others kept apart.
