@@ -1,4 +1,5 @@
 #include "platform/canvas.h"
+#include "platform/glyph_origins.h"
 
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
@@ -85,6 +86,7 @@ struct FontKey {
 // size so that hinting does not round them.
 struct GlyphBox {
   double left, top, width, height, advance;
+  unsigned long index;  // the glyph in its face
 };
 
 // Font faces are shared, immutable after creation.
@@ -120,7 +122,16 @@ class FontCache {
     cairo_set_font_size(scratch_, kSize);
     cairo_text_extents_t e;
     cairo_text_extents(scratch_, utf8.c_str(), &e);
-    const GlyphBox box{e.x_bearing / kSize, e.y_bearing / kSize, e.width / kSize, e.height / kSize, e.x_advance / kSize};
+    cairo_glyph_t* glyphs = nullptr;
+    int count = 0;
+    unsigned long index = 0;
+    if (cairo_scaled_font_text_to_glyphs(cairo_get_scaled_font(scratch_), 0, 0, utf8.c_str(), -1, &glyphs, &count,
+                                         nullptr, nullptr, nullptr) == CAIRO_STATUS_SUCCESS &&
+        count > 0)
+      index = glyphs[0].index;
+    cairo_glyph_free(glyphs);
+    const GlyphBox box{e.x_bearing / kSize, e.y_bearing / kSize, e.width / kSize, e.height / kSize, e.x_advance / kSize,
+                       index};
     boxes_[key] = box;
     return box;
   }
@@ -168,8 +179,18 @@ void SetColour(cairo_t* cr, int index) {
 
 bool IsOperatorSign(char32_t u) { return u == U'\u00D7' || u == U'\u00F7' || u == U'\u00B1'; }
 
-// Draws one glyph in its cell, whose top-left corner is (cellX, op.y1).
-void RenderGlyph(cairo_t* cr, const DrawOp& op, double cellX, bool half, char32_t u) {
+// Where and how one glyph is drawn: its face, its stretches and its origin
+// in page units.
+struct PlacedGlyph {
+  cairo_font_face_t* font;
+  unsigned long index;
+  double hScale, vScale, x, y;
+  bool outlined;  // the bold script ell, drawn as an outline
+  char32_t u;
+};
+
+// Places one glyph in its cell, whose top-left corner is (cellX, op.y1).
+PlacedGlyph PlaceGlyph(const DrawOp& op, double cellX, bool half, char32_t u) {
   const double unit = half ? op.size / 2.0 : op.size;
   const double cellWidth = unit * op.h;
   Face face = Face::Gothic;
@@ -181,8 +202,6 @@ void RenderGlyph(cairo_t* cr, const DrawOp& op, double cellX, bool half, char32_
     face = Face::Serif;
   }
   const bool roman = op.face == Face::Serif && face == Face::Serif;
-  std::string utf8;
-  AppendUtf8(utf8, u);
   cairo_font_face_t* font = FontCache::Get().FaceFor(face, op.bold, op.italic);
   const GlyphBox g = FontCache::Get().Measure(face, op.bold, op.italic, u);
   const double size = op.size;
@@ -219,38 +238,79 @@ void RenderGlyph(cairo_t* cr, const DrawOp& op, double cellX, bool half, char32_
     }
     baseline = size * kBaseline * op.v;
   }
+  return {font, g.index, hScale, vScale, cellX + originX, op.y1 + baseline, ell && op.bold, u};
+}
 
+// The bold script ell: outlined with a round pen in page units, whatever the
+// stretch.
+void RenderOutlined(cairo_t* cr, const DrawOp& op, const PlacedGlyph& g) {
   cairo_save(cr);
   cairo_matrix_t page;
   cairo_get_matrix(cr, &page);
-  cairo_translate(cr, cellX + originX, op.y1 + baseline);
-  cairo_scale(cr, hScale, vScale);
-  cairo_set_font_face(cr, font);
-  cairo_set_font_size(cr, size);
+  cairo_translate(cr, g.x, g.y);
+  cairo_scale(cr, g.hScale, g.vScale);
+  cairo_set_font_face(cr, g.font);
+  cairo_set_font_size(cr, op.size);
   SetColour(cr, op.colour);
   cairo_move_to(cr, 0, 0);
-  if (ell && op.bold) {
-    // Outlined with a round pen in page units, whatever the stretch.
-    cairo_text_path(cr, utf8.c_str());
-    cairo_set_matrix(cr, &page);
-    cairo_set_line_width(cr, kEllPen * size * std::min(op.h, op.v));
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_fill_preserve(cr);
-    cairo_stroke(cr);
-  } else {
-    cairo_show_text(cr, utf8.c_str());
-  }
+  std::string utf8;
+  AppendUtf8(utf8, g.u);
+  cairo_text_path(cr, utf8.c_str());
+  cairo_set_matrix(cr, &page);
+  cairo_set_line_width(cr, kEllPen * op.size * std::min(op.h, op.v));
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_fill_preserve(cr);
+  cairo_stroke(cr);
   cairo_restore(cr);
 }
 
+// Draws a text's glyphs. The font is set once for glyphs of one face in a
+// row, and each glyph is drawn by itself (cairo composites a call's glyphs
+// together, which changes pixels where their edges meet).
 void RenderText(cairo_t* cr, const DrawOp& op) {
+  std::vector<PlacedGlyph> placed;
   double x = op.x1;
   for (const Text& ch : SplitChars(op.text)) {
     const bool half = ch.size() == 1;
     const char32_t u = DecodeChar(ch);
-    if (u != U' ' && u != U'\u3000') RenderGlyph(cr, op, x, half, u);
+    if (u != U' ' && u != U'\u3000') placed.push_back(PlaceGlyph(op, x, half, u));
     x += (half ? op.size / 2.0 : op.size) * op.h;
   }
+  if (placed.empty()) return;
+  cairo_save(cr);
+  const GlyphOrigins origins(cr);
+  SetColour(cr, op.colour);
+  for (size_t i = 0; i < placed.size();) {
+    const PlacedGlyph& first = placed[i];
+    if (first.outlined) {
+      RenderOutlined(cr, op, first);
+      ++i;
+      continue;
+    }
+    // Each glyph sets its own transform; the run's save keeps the page's
+    // (as cairo holds it) for what follows.
+    cairo_save(cr);
+    cairo_set_font_face(cr, first.font);
+    cairo_set_font_size(cr, op.size);
+    for (; i < placed.size() && !placed[i].outlined && placed[i].font == first.font; ++i) {
+      const PlacedGlyph& g = placed[i];
+      cairo_glyph_t glyph{g.index, 0, 0};
+      if (origins.exact()) {
+        origins.Place(cr, g.x, g.y, g.hScale, g.vScale, glyph);
+        cairo_show_glyphs(cr, &glyph, 1);
+      } else {
+        cairo_save(cr);
+        cairo_translate(cr, g.x, g.y);
+        cairo_scale(cr, g.hScale, g.vScale);
+        cairo_move_to(cr, 0, 0);
+        cairo_get_current_point(cr, &glyph.x, &glyph.y);
+        cairo_show_glyphs(cr, &glyph, 1);
+        cairo_restore(cr);
+      }
+    }
+    cairo_restore(cr);
+  }
+  cairo_restore(cr);
 }
 
 // Bounds reach this far past the pen for antialiased edges.

@@ -4,7 +4,13 @@
 #include <filesystem>
 #include <limits>
 
+#include <cairo.h>
+
+#include <cstring>
+#include <random>
+
 #include "platform/app.h"
+#include "platform/glyph_origins.h"
 #include "platform/runtime.h"
 #include "platform/screen.h"
 #include "platform/text.h"
@@ -235,6 +241,85 @@ TEST(Canvas, StretchedGlyphInkStaysInItsCell) {
   EXPECT_LE(inkBottom, 233);
   EXPECT_GT(inkRight - inkLeft, 30);  // really stretched
   EXPECT_EQ(t.lines()[0], "text x=200 y=200 h=3 v=2 colour=0 face=gothic size=16 bold=1 italic=0 \"■\"");
+}
+
+// A glyph placed by GlyphOrigins lands on exactly the pixels cairo's own
+// text drawing gives it under the same transform (translate to the glyph's
+// origin, stretch, move there, show the text), at the page scales of common
+// window sizes, on a page set off from the window's corner or not, and at
+// points that fall half way between pixels, where cairo's rounding decides
+// on which pixel a glyph starts.
+TEST(GlyphOrigins, PlaceGlyphsWhereCairosTextDrawingDoes) {
+  constexpr int kSide = 640;
+  cairo_font_face_t* face = cairo_toy_font_face_create("IPAexGothic", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  std::mt19937 rng(11);
+  std::uniform_real_distribution<double> frac(0, 1);
+  const double stretches[][2] = {{1, 1}, {3, 3}, {0.58, 1}, {2, 0.97}, {0.7351, 2.91}};
+  int drawn = 0;
+  for (double scale : {1.0, 1.2, 4.0 / 3.0, 2.0, 0.8}) {
+    for (double offset : {0.0, 3.5, 91.25}) {
+      cairo_surface_t* surfaces[2];
+      const std::mt19937 start = rng;
+      for (int way = 0; way < 2; ++way) {
+        surfaces[way] = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kSide, kSide);
+        cairo_t* cr = cairo_create(surfaces[way]);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_paint(cr);
+        cairo_translate(cr, offset, offset / 2);
+        cairo_scale(cr, scale, scale);
+        cairo_set_source_rgb(cr, 0, 0, 0);
+        cairo_set_font_face(cr, face);
+        cairo_set_font_size(cr, 16);
+        rng = start;  // both ways draw the same glyphs at the same points
+        for (int row = 0; row < 10; ++row) {
+          for (int col = 0; col < 10; ++col) {
+            // Half of the points put the glyph's origin half way between two
+            // pixels (before cairo's own arithmetic moves it by a hair).
+            double x = col * 60 / scale, y = (row * 60 + 40) / scale;
+            if ((row + col) % 2) {
+              x = (std::floor(offset + col * 60) + 0.5 - offset) / scale;
+              y = (std::floor(offset / 2 + row * 60 + 40) + 0.5 - offset / 2) / scale;
+            } else {
+              x += frac(rng);
+              y += frac(rng);
+            }
+            const double* stretch = stretches[(row * 10 + col) % 5];
+            cairo_save(cr);
+            if (way == 0) {
+              cairo_translate(cr, x, y);
+              cairo_scale(cr, stretch[0], stretch[1]);
+              cairo_move_to(cr, 0, 0);
+              cairo_show_text(cr, "\xE6\x95\xB0");  // a kanji
+            } else {
+              plat::GlyphOrigins origins(cr);
+              ASSERT_TRUE(origins.exact());
+              cairo_glyph_t* glyphs = nullptr;
+              int count = 0;
+              cairo_scaled_font_text_to_glyphs(cairo_get_scaled_font(cr), 0, 0, "\xE6\x95\xB0", -1, &glyphs, &count,
+                                               nullptr, nullptr, nullptr);
+              ASSERT_EQ(count, 1);
+              cairo_glyph_t glyph = glyphs[0];
+              cairo_glyph_free(glyphs);
+              origins.Place(cr, x, y, stretch[0], stretch[1], glyph);
+              cairo_show_glyphs(cr, &glyph, 1);
+            }
+            cairo_restore(cr);
+            if (way == 0) ++drawn;
+          }
+        }
+        cairo_destroy(cr);
+        cairo_surface_flush(surfaces[way]);
+      }
+      const int stride = cairo_image_surface_get_stride(surfaces[0]);
+      EXPECT_EQ(std::memcmp(cairo_image_surface_get_data(surfaces[0]), cairo_image_surface_get_data(surfaces[1]),
+                            static_cast<size_t>(stride) * kSide),
+                0)
+          << "scale " << scale << ", page set off by " << offset;
+      for (cairo_surface_t* s : surfaces) cairo_surface_destroy(s);
+    }
+  }
+  cairo_font_face_destroy(face);
+  EXPECT_EQ(drawn, 5 * 3 * 100);
 }
 
 TEST(Canvas, WipingAtTheSamePlaceLeavesNoGhost) {
