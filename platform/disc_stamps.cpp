@@ -11,6 +11,11 @@ namespace {
 // all of one kind's masks take up to 0.8 MB in a window of 2880 x 1800.
 constexpr size_t kMaxKinds = 12;
 
+// Discs of one kind drawn without masks that make the kind worth its masks:
+// a curve's dots. A lone dot (a cursor's) costs less drawn as a path each
+// time than its masks cost to make and keep.
+constexpr int kManyDots = 32;
+
 // a * b / 255, rounded as cairo's compositing (pixman) does.
 inline uint32_t Mul(uint32_t a, uint32_t b) {
   uint32_t t = a * b + 0x80;
@@ -127,13 +132,19 @@ bool DiscStamps::DrawIfMade(cairo_surface_t* target, const Clip& clip, const Dra
   auto it = kinds_.find(KeyOf(op, scale));
   if (it == kinds_.end() || !it->second->made[static_cast<size_t>(at.phaseY * kPhasesX + at.phaseX)]) {
     const KindKey key = KeyOf(op, scale);
-    if (std::none_of(noted_.begin(), noted_.end(), [&](const Noted& n) { return KeyOf(n.op, n.scale) == key; }))
-      noted_.push_back({op, scale});
+    auto noted = std::find_if(noted_.begin(), noted_.end(), [&](const Noted& n) { return KeyOf(n.op, n.scale) == key; });
+    if (noted == noted_.end()) noted = noted_.insert(noted_.end(), {op, scale, 0});
+    ++noted->dots;
     return false;
   }
   Kind& kind = *it->second;
   Stamp(target, clip, op, kind, at, Mask(kind, op, scale, at.phaseX, at.phaseY));
   return true;
+}
+
+bool DiscStamps::KeepNoted() {
+  std::erase_if(noted_, [](const Noted& n) { return n.dots < kManyDots; });
+  return !noted_.empty();
 }
 
 bool DiscStamps::PrepareNoted(int count) {

@@ -47,10 +47,12 @@ class DiscStamps {
   // (false too when a new kind would push out others).
   bool Prepare(const DrawOp& op, double scale, int count);
 
-  // Renders up to count masks of the kinds DrawIfMade found missing.
-  // Returns whether some are left.
+  // Keeps, of the kinds DrawIfMade found missing since the last call, those
+  // it drew by the dozen (a curve's dots) and forgets the others. Returns
+  // whether any are kept.
+  bool KeepNoted();
+  // Renders up to count masks of the kinds kept. Returns whether some are left.
   bool PrepareNoted(int count);
-  bool HasNoted() const { return !noted_.empty(); }
 
   // Masks rendered so far.
   size_t masks() const { return made_; }
@@ -89,6 +91,7 @@ class DiscStamps {
   struct Noted {
     DrawOp op;
     double scale;
+    int dots;  // drawn without masks
   };
   std::vector<Noted> noted_;
 };

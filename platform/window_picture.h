@@ -35,8 +35,8 @@ class WindowPicture {
   // this size, and of any other kind of dot drawn so far). Returns whether
   // any is left.
   bool Prepare();
-  // Whether drawing since the last Prepare left work for it.
-  bool WorkAhead() const { return stamps_.HasNoted(); }
+  // Whether drawing since the last look left work for Prepare.
+  bool WorkAhead() { return stamps_.KeepNoted(); }
 
   // Rectangles of pixels changed since the last TakeDamage; overlapping ones
   // are merged, the others kept apart.

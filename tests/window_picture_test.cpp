@@ -125,26 +125,31 @@ TEST(DiscStamps, MasksMadeAheadDrawTheSame) {
 }
 
 // A kind of disc the picture has no masks for is not stamped (the caller
-// draws it as a path) but noted; the work done later makes every mask of it,
-// and from then on its discs are stamped as Draw stamps them. Kinds noted
-// twice are made once.
-TEST(DiscStamps, KindsFoundMissingAreMadeLater) {
+// draws it as a path) but noted. The kinds drawn by the dozen (a curve's
+// dots) are kept, and the work done later makes every mask of them; from
+// then on their discs are stamped as Draw stamps them. A kind drawn a few
+// times (a cursor's dot, blinking) is forgotten and stays without masks.
+TEST(DiscStamps, KindsOfCurvesFoundMissingAreMadeLater) {
   constexpr int kPhases = plat::DiscStamps::kPhasesX * plat::DiscStamps::kPhasesY;
   plat::DiscStamps stamps, reference;
   Raster a(200, 200), b(200, 200);
-  for (const DrawOp& dot : {Disc(50, 50, 1, 7, 3), Disc(60, 50, 1, 7, 3), Disc(80, 80, 4, 15, 1)})
+  const DrawOp cursor = Disc(80, 80, 4, 15, 1);
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(stamps.DrawIfMade(a.s, {0, 0, 200, 200}, cursor, 160, 160, 2.0));
+  for (int i = 0; i < 40; ++i) {
+    const DrawOp dot = Disc(20 + static_cast<float>(i) * 1.7f, 50, 1, 7, 3);
     EXPECT_FALSE(stamps.DrawIfMade(a.s, {0, 0, 200, 200}, dot, dot.x1 * 2, dot.y1 * 2, 2.0));
+  }
   EXPECT_EQ(MaxChannelDifference(a.data(), b.data(), 200, 200, cairo_image_surface_get_stride(a.s)), 0);
-  EXPECT_TRUE(stamps.HasNoted());
+  EXPECT_TRUE(stamps.KeepNoted());
   while (stamps.PrepareNoted(50)) {
   }
-  EXPECT_FALSE(stamps.HasNoted());
-  EXPECT_EQ(stamps.masks(), static_cast<size_t>(2 * kPhases));
-  for (const DrawOp& dot : {Disc(50.3f, 50.7f, 1, 7, 3), Disc(80.1f, 80.2f, 4, 15, 1)}) {
-    EXPECT_TRUE(stamps.DrawIfMade(a.s, {0, 0, 200, 200}, dot, dot.x1 * 2, dot.y1 * 2, 2.0));
-    reference.Draw(b.s, {0, 0, 200, 200}, dot, dot.x1 * 2, dot.y1 * 2, 2.0);
-  }
+  EXPECT_FALSE(stamps.KeepNoted());
+  EXPECT_EQ(stamps.masks(), static_cast<size_t>(kPhases));
+  const DrawOp dot = Disc(50.3f, 50.7f, 1, 7, 3);
+  EXPECT_TRUE(stamps.DrawIfMade(a.s, {0, 0, 200, 200}, dot, dot.x1 * 2, dot.y1 * 2, 2.0));
+  reference.Draw(b.s, {0, 0, 200, 200}, dot, dot.x1 * 2, dot.y1 * 2, 2.0);
   EXPECT_EQ(MaxChannelDifference(a.data(), b.data(), 200, 200, cairo_image_surface_get_stride(a.s)), 0);
+  EXPECT_FALSE(stamps.DrawIfMade(a.s, {0, 0, 200, 200}, cursor, 160, 160, 2.0));
 }
 
 // A stamp writes nothing outside its clip: a disc cut by the edge of a
