@@ -129,9 +129,9 @@ void DiscStamps::Draw(cairo_surface_t* target, const Clip& clip, const DrawOp& o
 bool DiscStamps::DrawIfMade(cairo_surface_t* target, const Clip& clip, const DrawOp& op, double x, double y,
                             double scale) {
   const Place at = PlaceOf(x, y);
-  auto it = kinds_.find(KeyOf(op, scale));
+  const KindKey key = KeyOf(op, scale);
+  auto it = kinds_.find(key);
   if (it == kinds_.end() || !it->second->made[static_cast<size_t>(at.phaseY * kPhasesX + at.phaseX)]) {
-    const KindKey key = KeyOf(op, scale);
     auto noted = std::find_if(noted_.begin(), noted_.end(), [&](const Noted& n) { return KeyOf(n.op, n.scale) == key; });
     if (noted == noted_.end()) noted = noted_.insert(noted_.end(), {op, scale, 0});
     ++noted->dots;
