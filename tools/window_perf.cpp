@@ -364,12 +364,7 @@ int main(int argc, char** argv) {
     long unchanged = 0;
     std::vector<std::optional<double>> best(static_cast<size_t>(o.keys));
     for (long run = 0; run < o.runs; ++run) {
-      if (run > 0) {
-        s.Stop();
-        double t = s.Start();
-        if (t >= 0) startups.push_back(t);
-        cpuFrom = CpuSeconds(s.pid());
-      }
+      if (run > 0) s.Stop();  // each run from a fresh start, made below
       for (size_t i = 0; i < static_cast<size_t>(o.keys); ++i) {
         if (!s.Running()) {
           double t = s.Start();
