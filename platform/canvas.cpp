@@ -187,6 +187,7 @@ struct PlacedGlyph {
   double hScale, vScale, x, y;
   bool outlined;  // the bold script ell, drawn as an outline
   char32_t u;
+  GlyphBox ink;  // per unit of font size, before the stretches
 };
 
 // Places one glyph in its cell, whose top-left corner is (cellX, op.y1).
@@ -238,7 +239,7 @@ PlacedGlyph PlaceGlyph(const DrawOp& op, double cellX, bool half, char32_t u) {
     }
     baseline = size * kBaseline * op.v;
   }
-  return {font, g.index, hScale, vScale, cellX + originX, op.y1 + baseline, ell && op.bold, u};
+  return {font, g.index, hScale, vScale, cellX + originX, op.y1 + baseline, ell && op.bold, u, g};
 }
 
 // The bold script ell: outlined with a round pen in page units, whatever the
@@ -358,12 +359,101 @@ void Bounds(DrawOp& op) {
 
 }  // namespace
 
+std::vector<InkBox> GlyphInk(const DrawOp& op) {
+  std::vector<InkBox> boxes;
+  if (op.kind != DrawOp::Kind::Text) return boxes;
+  double x = op.x1;
+  for (const Text& ch : SplitChars(op.text)) {
+    const bool half = ch.size() == 1;
+    const char32_t u = DecodeChar(ch);
+    const double cellWidth = (half ? op.size / 2.0 : op.size) * op.h;
+    if (u != U' ' && u != U'\u3000') {
+      const PlacedGlyph g = PlaceGlyph(op, x, half, u);
+      const double sx = op.size * g.hScale, sy = op.size * g.vScale;
+      // The outlined ell's pen reaches half its width past the outline.
+      const double pen = g.outlined ? kEllPen * op.size * std::min(op.h, op.v) / 2 : 0;
+      if (g.ink.width > 0 && g.ink.height > 0) {
+        boxes.push_back({static_cast<float>(g.x + g.ink.left * sx - pen), static_cast<float>(g.y + g.ink.top * sy - pen),
+                         static_cast<float>(g.x + (g.ink.left + g.ink.width) * sx + pen),
+                         static_cast<float>(g.y + (g.ink.top + g.ink.height) * sy + pen), ch});
+      }
+    }
+    x += cellWidth;
+  }
+  return boxes;
+}
+
 const Rgb& PaletteColour(int index) { return kPalette[static_cast<size_t>(index & 15)]; }
 
 double ContrastRatio(int a, int b) {
   double la = Luminance(PaletteColour(a)), lb = Luminance(PaletteColour(b));
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+namespace {
+
+struct Lab {
+  double l, a, b;
+};
+
+// sRGB (D65) to CIE L*a*b*.
+Lab ToLab(const Rgb& c) {
+  auto lin = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+  const double r = lin(c.r), g = lin(c.g), b = lin(c.b);
+  const double x = (0.4124564 * r + 0.3575761 * g + 0.1804375 * b) / 0.95047;
+  const double y = 0.2126729 * r + 0.7151522 * g + 0.0721750 * b;
+  const double z = (0.0193339 * r + 0.1191920 * g + 0.9503041 * b) / 1.08883;
+  auto f = [](double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; };
+  return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
+}
+
+}  // namespace
+
+double DeltaE2000(const Rgb& first, const Rgb& second) {
+  constexpr double kPi = 3.14159265358979323846;
+  auto rad = [](double d) { return d * kPi / 180; };
+  auto deg = [](double r) { return r * 180 / kPi; };
+  const Lab p = ToLab(first), q = ToLab(second);
+  const double c1 = std::hypot(p.a, p.b), c2 = std::hypot(q.a, q.b);
+  const double cMean7 = std::pow((c1 + c2) / 2, 7);
+  const double g = 0.5 * (1 - std::sqrt(cMean7 / (cMean7 + std::pow(25.0, 7))));
+  const double a1 = (1 + g) * p.a, a2 = (1 + g) * q.a;
+  const double cp1 = std::hypot(a1, p.b), cp2 = std::hypot(a2, q.b);
+  auto hue = [&](double b, double a) {
+    if (a == 0 && b == 0) return 0.0;
+    double h = deg(std::atan2(b, a));
+    return h < 0 ? h + 360 : h;
+  };
+  const double h1 = hue(p.b, a1), h2 = hue(q.b, a2);
+  const double dL = q.l - p.l, dC = cp2 - cp1;
+  double dh = 0;
+  if (cp1 * cp2 != 0) {
+    dh = h2 - h1;
+    if (dh > 180) dh -= 360;
+    if (dh < -180) dh += 360;
+  }
+  const double dH = 2 * std::sqrt(cp1 * cp2) * std::sin(rad(dh / 2));
+  const double lMean = (p.l + q.l) / 2, cpMean = (cp1 + cp2) / 2;
+  double hMean = h1 + h2;
+  if (cp1 * cp2 != 0) {
+    if (std::abs(h1 - h2) <= 180) {
+      hMean = (h1 + h2) / 2;
+    } else {
+      hMean = h1 + h2 < 360 ? (h1 + h2 + 360) / 2 : (h1 + h2 - 360) / 2;
+    }
+  }
+  const double t = 1 - 0.17 * std::cos(rad(hMean - 30)) + 0.24 * std::cos(rad(2 * hMean)) +
+                   0.32 * std::cos(rad(3 * hMean + 6)) - 0.20 * std::cos(rad(4 * hMean - 63));
+  const double dTheta = 30 * std::exp(-std::pow((hMean - 275) / 25, 2));
+  const double cpMean7 = std::pow(cpMean, 7);
+  const double rc = 2 * std::sqrt(cpMean7 / (cpMean7 + std::pow(25.0, 7)));
+  const double sl = 1 + 0.015 * std::pow(lMean - 50, 2) / std::sqrt(20 + std::pow(lMean - 50, 2));
+  const double sc = 1 + 0.045 * cpMean, sh = 1 + 0.015 * cpMean * t;
+  const double rt = -std::sin(rad(2 * dTheta)) * rc;
+  return std::sqrt(std::pow(dL / sl, 2) + std::pow(dC / sc, 2) + std::pow(dH / sh, 2) + rt * (dC / sc) * (dH / sh));
+}
+
+double ColourDifference(int a, int b) { return DeltaE2000(PaletteColour(a), PaletteColour(b)); }
 
 const char* FaceName(Face f) {
   switch (f) {

@@ -26,6 +26,10 @@ struct Rgb {
 const Rgb& PaletteColour(int index);
 // WCAG contrast ratio between two palette colours.
 double ContrastRatio(int a, int b);
+// How different two colours look: the CIEDE2000 colour difference (about 2
+// is just noticeable; 20 or more reads as another colour at a glance).
+double DeltaE2000(const Rgb& a, const Rgb& b);
+double ColourDifference(int a, int b);
 
 enum class Face : uint8_t { Gothic, Serif, Ell };
 const char* FaceName(Face f);
@@ -49,6 +53,14 @@ struct DrawOp {
   // Bounds in page units, including the pen.
   float left = 0, top = 0, right = 0, bottom = 0;
 };
+
+// The ink of one glyph of a text operation as it is drawn, in page units.
+struct InkBox {
+  float left, top, right, bottom;
+  Text glyph;  // the character (CP932)
+};
+// The ink boxes of a text operation's glyphs, in order; blanks have none.
+std::vector<InkBox> GlyphInk(const DrawOp& op);
 
 class Canvas {
  public:
