@@ -15,27 +15,31 @@
 namespace plat {
 namespace {
 
-// Chosen for a projector, which washes colours out: every text colour the
-// lessons use reads on the surface it is drawn on with a contrast of at least
-// 4.5:1, and lines and figure strokes on the page with at least 3:1 (see the
-// palette test). Colour 9 alone is text on the dark key-wait box, the pale step
-// box and the page alike; it sits where its three contrasts are nearly equal,
-// a little over 4:1.
+// Chosen for a projector, which washes colours out, against every pair of
+// colours the screens show (tools/screen-walk lists them; the search in
+// tools/palette_search.py finds the colours): each text reads on the surface
+// under it at 4.5:1 or more (3:1 for labels 40 units tall or more, on a
+// figure or in the labels' colour 13), each line and curve at 3:1; the
+// colours that one screen sets side by side (results 5, hints 3, working 0,
+// ...) and the fills that touch (the area figures' 3, 4, 6, 8) differ by a
+// CIEDE2000 colour difference of 20 or more. Colour 9 alone is text on the
+// dark key-wait box and on the pale step box, where no colour reaches 4.5:1
+// on both: 4.46 and 4.33.
 constexpr std::array<Rgb, 16> kPalette = {{
     {0x00 / 255.0, 0x00 / 255.0, 0x00 / 255.0},  // 0 black: prompts
     {0x1F / 255.0, 0x3F / 255.0, 0xBF / 255.0},  // 1 blue
-    {0xC6 / 255.0, 0x28 / 255.0, 0x28 / 255.0},  // 2 red
-    {0x0C / 255.0, 0x20 / 255.0, 0x70 / 255.0},  // 3 dark blue: figures, cell borders
-    {0x06 / 255.0, 0x0C / 255.0, 0x38 / 255.0},  // 4 navy: default text, key-wait box
-    {0x3A / 255.0, 0x0A / 255.0, 0x70 / 255.0},  // 5 deep purple: typed input, cursor, text in cells
-    {0x00 / 255.0, 0x2A / 255.0, 0x2E / 255.0},  // 6 dark teal
-    {0x1B / 255.0, 0x7A / 255.0, 0x1B / 255.0},  // 7 green
-    {0x28 / 255.0, 0x28 / 255.0, 0x28 / 255.0},  // 8 dark grey
-    {0xC0 / 255.0, 0x5A / 255.0, 0x00 / 255.0},  // 9 orange: text in prompt boxes
-    {0x05 / 255.0, 0x28 / 255.0, 0x14 / 255.0},  // 10 dark green: menu board
-    {0xBA / 255.0, 0x7A / 255.0, 0xCA / 255.0},  // 11 light purple
+    {0x60 / 255.0, 0x03 / 255.0, 0x08 / 255.0},  // 2 red
+    {0x0E / 255.0, 0x00 / 255.0, 0xA1 / 255.0},  // 3 dark blue: figures, cell borders
+    {0x00 / 255.0, 0x00 / 255.0, 0x2A / 255.0},  // 4 navy: default text, key-wait box
+    {0x2E / 255.0, 0x08 / 255.0, 0x33 / 255.0},  // 5 deep purple: typed input, cursor, text in cells
+    {0x04 / 255.0, 0x33 / 255.0, 0x2F / 255.0},  // 6 dark teal
+    {0x1A / 255.0, 0x4D / 255.0, 0x17 / 255.0},  // 7 green
+    {0x31 / 255.0, 0x2C / 255.0, 0x2C / 255.0},  // 8 dark grey
+    {0xBB / 255.0, 0x5B / 255.0, 0x07 / 255.0},  // 9 orange: text in prompt boxes
+    {0x01 / 255.0, 0x27 / 255.0, 0x15 / 255.0},  // 10 dark green: menu board
+    {0xC5 / 255.0, 0x77 / 255.0, 0xCA / 255.0},  // 11 light purple
     {0xFF / 255.0, 0xFB / 255.0, 0xD0 / 255.0},  // 12 pale yellow: step box
-    {0xFF / 255.0, 0x5A / 255.0, 0x5A / 255.0},  // 13 coral red: cell fills, labels on figures, error text
+    {0xF1 / 255.0, 0x6A / 255.0, 0x5D / 255.0},  // 13 coral red: cell fills, labels on figures, error text
     {0x80 / 255.0, 0xC0 / 255.0, 0xFF / 255.0},  // 14 light blue: grid accents
     {0xFF / 255.0, 0xFF / 255.0, 0xFF / 255.0},  // 15 white: page and wipes
 }};

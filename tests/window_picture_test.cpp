@@ -35,8 +35,10 @@ int MaxChannelDifference(const unsigned char* a, const unsigned char* b, int w, 
   return worst;
 }
 
-// One level of cairo's antialiasing: a fifteenth of full coverage.
-constexpr int kOneLevel = (255 + 14) / 15;
+// One level of cairo's antialiasing: a fifteenth of full coverage, and one
+// more for the rounding of each side's blend (a channel that runs from white
+// to nearly 0 differs by 18 at one level).
+constexpr int kOneLevel = 255 / 15 + 1;
 
 DrawOp Disc(float x, float y, float r, int colour, int width) {
   DrawOp op;

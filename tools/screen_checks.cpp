@@ -19,6 +19,9 @@ constexpr float kSlack = 1.0f;
 constexpr float kDotRadius = 6.0f;
 // Text this tall or taller counts as large.
 constexpr float kLargeText = 40.0f;
+// The colour the figures are labelled in: a large text in it is a figure's
+// label wherever it stands, on the figure or beside it.
+constexpr int kLabelColour = 13;
 
 // The opaque area of a filled box: its border's outer edge.
 Rect FillArea(const DrawOp& op) {
@@ -77,9 +80,10 @@ struct Surface {
   bool disc = false;
   float cx = 0, cy = 0, r = 0;
   int colour = 15;
-  bool Holds(float x, float y) const {
-    if (disc) return std::hypot(x - cx, y - cy) < r - 0.5f;
-    return x > area.left + 0.5f && x < area.right - 0.5f && y > area.top + 0.5f && y < area.bottom - 0.5f;
+  // Whether the point lies inside, at least `margin` from the edge.
+  bool Holds(float x, float y, float margin) const {
+    if (disc) return std::hypot(x - cx, y - cy) < r - margin;
+    return x > area.left + margin && x < area.right - margin && y > area.top + margin && y < area.bottom - margin;
   }
   bool Touches(const Surface& o) const {
     return area.left <= o.area.right + kSlack && o.area.left <= area.right + kSlack &&
@@ -87,9 +91,12 @@ struct Surface {
   }
 };
 
-int SurfaceAt(const std::vector<Surface>& surfaces, float x, float y) {
+// The surface under a point; a stroke's point must lie inside by its own
+// half width, so that a line or curve that only meets a fill at its edge (a
+// brace's end at a figure's corner) counts as standing on what lies outside.
+int SurfaceAt(const std::vector<Surface>& surfaces, float x, float y, float margin = 0.5f) {
   for (auto it = surfaces.rbegin(); it != surfaces.rend(); ++it)
-    if (it->Holds(x, y)) return it->colour;
+    if (it->Holds(x, y, margin)) return it->colour;
   return plat::kBackgroundColour;
 }
 
@@ -261,7 +268,8 @@ void ColourPairs::Waits(const plat::Canvas& page, const Place& place) {
         const int surface = SurfaceAt(surfaces, x + w / 2, op.y1 + op.size * op.v / 2);
         x += w;
         if (blank || surface == op.colour) continue;
-        const bool large = op.size * op.v >= kLargeText && surface != plat::kBackgroundColour;
+        const bool large = op.size * op.v >= kLargeText &&
+                           (surface != plat::kBackgroundColour || op.colour == kLabelColour);
         const std::string what = "\"" + plat::ToUtf8(ch) + "\" at " + Num(x - w) + "," + Num(op.y1);
         Add({large ? PairKind::kLargeLabel : PairKind::kText, op.colour, surface}, place, what);
         textsOn[surface].try_emplace(op.colour, what);
@@ -271,7 +279,8 @@ void ColourPairs::Waits(const plat::Canvas& page, const Place& place) {
     if (op.colour == plat::kBackgroundColour) continue;  // an eraser
     float x = 0, y = 0;
     StrokePoint(op, x, y);
-    const int surface = SurfaceAt(surfaces, x, y);
+    const float reach = op.width / 2.0f + (op.kind == DrawOp::Kind::Circle && op.r <= kDotRadius ? op.r : 0) + 1;
+    const int surface = SurfaceAt(surfaces, x, y, reach);
     if (surface != op.colour) Add({PairKind::kStroke, op.colour, surface}, place, "at " + Num(x) + "," + Num(y));
   }
   for (const auto& [surface, colours] : textsOn) {

@@ -49,7 +49,7 @@ class CleanScreens : public Observer {
 // Colour pairs as the screens show them.
 enum class PairKind {
   kText,        // text colour on the surface under it
-  kLargeLabel,  // text 40 units tall or more on a figure's fill
+  kLargeLabel,  // a label 40 units tall or more: on a figure's fill, or in the labels' colour
   kStroke,      // line, outline, arc or curve on the surface under it
   kFills,       // two fills that touch or lie one on the other
   kSideBySide,  // two text colours that one screen sets on one surface
@@ -61,6 +61,7 @@ struct Pair {
   int a, b;            // text or stroke colour and surface; or two colours
   int surface = -1;    // kSideBySide: the surface both stand on
   bool operator<(const Pair& o) const;
+  bool operator==(const Pair& o) const = default;
 };
 
 struct PairFigures {
