@@ -47,7 +47,8 @@ void Corvana::ShowTaskOneScreens() {
   WaitForKey();
   DrawNextLine(40, 50, 3, "x=" + x + ",y=" + y + Literal(" を代入して"));
   WaitForKey();
-  DrawNextLine(0, 60, 0, "=" + r + "*(" + x + ")*" + y);
+  // 56, not 60: the brackets' feet end above the step box drawn under this line.
+  DrawNextLine(0, 56, 0, "=" + r + "*(" + x + ")*" + y);
   WaitForKey();
   DrawOnLine(5, "=" + gTermText(5));
 }

@@ -35,12 +35,15 @@ void Corvana::ShowMultipleOfThreeFormQ1() {
       Wait(),
       NextLine(50, 3, "n=｛            1,2,3,…｝"),
       Wait(),
-      Wipe(44, 76, 1364, 131),
+      // Each strip wipe starts under the lowest ink of the line above (the
+      // commas reach 50 units down) and, with the pen's border, still above
+      // the top of the braces it clears.
+      Wipe(44, 80, 1364, 131),
       NextLine(0, 3, "n=｛…-3,-2,-1,0,1,2,3,…｝"),
       Wait(),
       NextLine(50, 5, "３の倍数=｛            3,6,9,…｝"),
       Wait(),
-      Wipe(44, 126, 1364, 181),
+      Wipe(44, 133, 1364, 181),
       NextLine(0, 5, "３の倍数=｛…-9,-6,-3,0,3,6,9,…｝"),
       Wait(),
   };

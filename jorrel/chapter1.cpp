@@ -111,7 +111,9 @@ void Jorrel::ShowFactorisationMeaning() {
                      Continue(7, " (図では、縦、横の長さ)"), Wait(),  //
                      At(22, 90, 0, "④ 6の因数をいいなさい。"), Wait()});
   ShowFactorRectangle(1);
-  DrawPieces(*this, {Wait(), At(110, 150, 3, "1,6"), Wait(), Wipe(0, 375, 1320, 1675)});
+  // Every partial wipe starts at y 370, over the top marks' labels (at y 365),
+  // so that none of a label is left above it for the next rectangle's label.
+  DrawPieces(*this, {Wait(), At(110, 150, 3, "1,6"), Wait(), Wipe(0, 370, 1320, 1670)});
   ShowFactorRectangle(2);
   DrawPieces(*this, {Wait(), Continue(3, ",2,3"), Wait(), Continue(7, "6の約数", 88), Wait(),  //
                      At(22, 210, 0, "⑤ 2abの因数をいいなさい。"), Wait(), Wipe(0, 370, 1320, 1670)});

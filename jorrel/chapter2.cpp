@@ -34,19 +34,21 @@ void Jorrel::ShowFactorPairTable() {
   gPointY(31) = gJorrelPairTableY;
   const float x = gPointX(31), y = gPointY(31);
   // Every cell is 50 high with its text in colour 0 and a border in colour 3.
-  auto cell = [this](float width, int fill, const Text& text) {
+  // The headings' kanji reach 46 units below their text line: 2 units higher
+  // than centred they end above the rows' boxes, whose borders would cut them.
+  auto cell = [this](float width, int fill, const Text& text, float raise = 0) {
     gCellWidth = width;
     gCellHeight = 50;
     gTextColour = 0;
     gFigureColour = 3;
     gAccentColour = static_cast<float>(fill);
     gWorkText = text;
-    DrawBoxedCell();
+    DrawBoxedCellRaised(raise);
   };
   gPenX = x;
   gPenY = y;
-  cell(264, 11, gLabelList(1));
-  cell(220, 13, gLabelList(2));  // from where the first cell left the pen
+  cell(264, 11, gLabelList(1), 2);
+  cell(220, 13, gLabelList(2), 2);  // from where the first cell left the pen
   WaitForKey();
   const float rows = gDivisorPairCount;
   for (gLoopIndex = 1; gLoopIndex <= rows; gLoopIndex += 1) {

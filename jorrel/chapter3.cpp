@@ -81,8 +81,9 @@ void Jorrel::RunPerfectSquareTask() {
     gLineY = 240;
     gJorrelPairTableY = 60;
     // Below problem (1) and the table's area (where the table of the first
-    // half stood, on the first pass).
-    DrawPieces(*this, {Wipe(0, gLineY - 8, 1320, gLineY + 1292),
+    // half stood, on the first pass). The first wipe starts at the line's own
+    // y: the brackets of the answer line above reach down to y 236.
+    DrawPieces(*this, {Wipe(0, gLineY, 1320, gLineY + 1300),
                        Wipe(gJorrelPairTableX, 0, gJorrelPairTableX + 1320, 1300), Wait()});
     DrawTextLine(*this, gLineStartX - 44, gLineY, 0, "(2) x^2" + gTermText(3) + "x" + gTermText(4));
     WaitForKey();

@@ -304,11 +304,11 @@ TEST(CorvanaValueTasks, EveryProblemOfBothTasksIsRightOverManyProblems) {
       ExpectRow(p[7], "=x^2-" + Q + "y^2-x^2+" + R + "xy+" + Q + "y^2", 40, 420, 0);
       ExpectRow(p[8], "=" + R + "xy", 40, 480, 0);
       EXPECT_EQ(p[9].text, "x=" + std::to_string(x) + ",y=" + std::to_string(y) + "を代入して");
-      ExpectRow(p[10], "=" + R + "*(" + std::to_string(x) + ")*" + std::to_string(y), 40, 590, 0);
+      ExpectRow(p[10], "=" + R + "*(" + std::to_string(x) + ")*" + std::to_string(y), 40, 586, 0);
       // The value of the expression as given, worked directly.
       int value = (x + k * y) * (x - k * y) - (x - q * y) * (x + y);
       EXPECT_EQ(p[11].text, "=" + std::to_string(value));
-      EXPECT_EQ(p[11].y, 590);
+      EXPECT_EQ(p[11].y, 586);
       EXPECT_EQ(p[11].colour, 5);
       EXPECT_EQ(r.Lines(kKeyWait, p[0].line, p[11].line), 7);
     }

@@ -83,12 +83,12 @@ TEST(CorvanaNumbersItems, MultiplesOfThreeSetsInPlaceAndTable) {
   ExpectRow(at(title + 1), "n=｛", 44, 80, 3);
   EXPECT_EQ(at(title + 2).text, "1,2,3,…｝");
   EXPECT_EQ(at(title + 2).x, 44 + 27 + 32 + 34 + 27 * 12);
-  int strip = r.replay.Find("fill x1=44 y1=76 x2=1364 y2=131 border=15 fill=15");
+  int strip = r.replay.Find("fill x1=44 y1=80 x2=1364 y2=131 border=15 fill=15");
   EXPECT_GT(strip, at(title + 2).line);
   EXPECT_LT(strip, at(title + 3).line);
   ExpectRow(at(title + 3), "n=｛…-3,-2,-1,0,1,2,3,…｝", 44, 80, 3);
   ExpectRow(at(title + 4), "３の倍数=｛", 44, 130, 5);
-  int strip2 = r.replay.Find("fill x1=44 y1=126 x2=1364 y2=181 border=15 fill=15");
+  int strip2 = r.replay.Find("fill x1=44 y1=133 x2=1364 y2=181 border=15 fill=15");
   EXPECT_GT(strip2, at(title + 5).line);
   EXPECT_LT(strip2, at(title + 6).line);
   ExpectRow(at(title + 6), "３の倍数=｛…-9,-6,-3,0,3,6,9,…｝", 44, 130, 5);

@@ -91,8 +91,9 @@ void SetUpTable(Probe& p, float x, float y, const std::vector<Row>& rows, float 
   p.gJorrelPairSign = 1;
 }
 
-// A cell as the typesetter's boxed cell draws it on its own: border 3, text 0.
-Lines Cell(float x, float y, float width, int fill, const std::string& utf8) {
+// A cell as the typesetter's boxed cell draws it on its own: border 3, text 0;
+// a heading's text stands `raise` units higher.
+Lines Cell(float x, float y, float width, int fill, const std::string& utf8, float raise = 0) {
   return RunBody("", [&](Probe& p) {
     p.gPenX = x;
     p.gPenY = y;
@@ -102,7 +103,7 @@ Lines Cell(float x, float y, float width, int fill, const std::string& utf8) {
     p.gFigureColour = 3;
     p.gAccentColour = static_cast<float>(fill);
     p.gWorkText = plat::FromUtf8(utf8);
-    p.DrawBoxedCell();
+    p.DrawBoxedCellRaised(raise);
   });
 }
 
@@ -140,8 +141,8 @@ TEST(JorrelChapter2, PairTableShowsHeadersThenRowsThenMarksByTheSum) {
     EXPECT_EQ(keptY, y);
     EXPECT_EQ(KeyWaits(run.lines), 2);
 
-    Lines expected = Cell(x, y, 264, 11, c.product);
-    Lines second = Cell(x + 264, y, 220, 13, c.sumText);
+    Lines expected = Cell(x, y, 264, 11, c.product, 2);
+    Lines second = Cell(x + 264, y, 220, 13, c.sumText, 2);
     expected.insert(expected.end(), second.begin(), second.end());
     int at = Find(run.lines, expected);
     ASSERT_EQ(at, 0);
@@ -218,7 +219,7 @@ TEST(JorrelChapter2, TaskFactorisesTwelveAndSevenWithFiguresAndTable) {
   std::vector<std::string> cells;
   for (size_t i = static_cast<size_t>(table); i < run.shown.size() - 1; ++i) cells.push_back(run.shown[i].text);
   EXPECT_EQ(cells, (std::vector<std::string>{"積が12", "和が7", "1と12", "2と6", "3と4", "×", "×", "○"}));
-  EXPECT_GE(Find(run.lines, Cell(66, 350, 264, 11, "積が12")), 0);
+  EXPECT_GE(Find(run.lines, Cell(66, 350, 264, 11, "積が12", 2)), 0);
   EXPECT_GE(Find(run.lines, Cell(330, 500, 220, 11, "○")), 0);
 }
 

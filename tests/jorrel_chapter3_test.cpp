@@ -259,7 +259,7 @@ TEST(JorrelChapter3, TaskConclusionsFixedProblemAndFormulasWhereTheTableStood) {
   // problem), below problem (1) and the table's area in the second half, and
   // the table's area once more for the formulas.
   EXPECT_EQ(CountPrefix(run.lines, FillBox(0, 0, 1320, 1300, 15, 15)), 3);
-  EXPECT_EQ(CountPrefix(run.lines, FillBox(0, 232, 1320, 1532, 15, 15)), 1);
+  EXPECT_EQ(CountPrefix(run.lines, FillBox(0, 240, 1320, 1540, 15, 15)), 1);
   EXPECT_EQ(CountPrefix(run.lines, FillBox(728, 0, 2048, 1300, 15, 15)), 2);
 }
 

@@ -72,6 +72,27 @@ TEST(DrawBoxedCell, CentresTheTypesetWidthAndPlacesTheLineByItsKind) {
   }
 }
 
+TEST(DrawBoxedCell, ARaisedCellMovesOnlyItsTextUp) {
+  CellPage page(120, 60);
+  page.lesson.gWorkText = plat::FromUtf8("12");
+  const Strings centred = page.Cell(&lesson::Typeset::DrawBoxedCell);
+  page.lesson.gWorkText = plat::FromUtf8("12");
+  page.ts.ClearTrace();
+  page.lesson.gPenX = 100;
+  page.lesson.gPenY = 200;
+  page.lesson.DrawBoxedCellRaised(0);
+  EXPECT_EQ(page.ts.lines(), centred);
+  page.lesson.gWorkText = plat::FromUtf8("12");
+  page.ts.ClearTrace();
+  page.lesson.gPenX = 100;
+  page.lesson.gPenY = 200;
+  page.lesson.DrawBoxedCellRaised(2);
+  EXPECT_EQ(page.ts.lines(),
+            (Strings{Fill(100, 200, 220, 260), Glyph(133, 206, 3, 3, "1"), Glyph(160, 206, 3, 3, "2")}));
+  EXPECT_EQ(page.lesson.gPenX, 220);
+  EXPECT_EQ(page.lesson.gPenY, 200);
+}
+
 TEST(DrawBoxedCell, FractionMeasuredInsideTheCellIsDrawnAndRecordedWhereItShows) {
   // The cell measures the fraction, which measures its parts in turn; the
   // positions left behind are the drawn ones, not the measuring pass's.

@@ -38,7 +38,7 @@ float Typeset::CentredOffset() {
   return CentreInCell();
 }
 
-void Typeset::BoxedCell(bool aroundLine) {
+void Typeset::BoxedCell(bool aroundLine, float raise) {
   const float x0 = gPenX, y0 = gPenY;
   const Text text = gWorkText;
   const float dx = CentredOffset();
@@ -49,7 +49,7 @@ void Typeset::BoxedCell(bool aroundLine) {
     gPenY = y0;
   } else {
     CellBox(x0, y0);
-    gPenY = y0 + LineOffset(gCellHeight, HoldsFraction(text) ? kFractionLine : kTextLine);
+    gPenY = y0 + LineOffset(gCellHeight, HoldsFraction(text) ? kFractionLine : kTextLine) - raise;
   }
   gPenX = x0 + dx;
   gPrintText = text;
@@ -59,6 +59,8 @@ void Typeset::BoxedCell(bool aroundLine) {
 }
 
 void Typeset::DrawBoxedCell() { BoxedCell(false); }
+
+void Typeset::DrawBoxedCellRaised(float units) { BoxedCell(false, units); }
 
 void Typeset::DrawBoxedCellAround() { BoxedCell(true); }
 

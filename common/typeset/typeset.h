@@ -75,6 +75,9 @@ class Typeset : public Frame {
   // fill gAccentColour) with gWorkText centred in it; the pen moves to the
   // next cell of the row (x0 + width, y0).
   void DrawBoxedCell();
+  // The same cell with its text `units` higher than centred: for a heading
+  // whose kanji would otherwise reach the border shared with the row below.
+  void DrawBoxedCellRaised(float units);
   // The same box around a text that stays on the current text line at the
   // pen: the 44 units of the line lie in the box's middle.
   void DrawBoxedCellAround();
@@ -111,7 +114,7 @@ class Typeset : public Frame {
   // Sets gWorkText with the given routine at (0, 1800) without drawing;
   // gMeasuredEndX = where the pen ends. The caller's pen comes back.
   void MeasureOffPage(void (Typeset::*typeset)());
-  void BoxedCell(bool aroundLine);
+  void BoxedCell(bool aroundLine, float raise = 0);
   // The filled box of the cells, from (x0, y0) to (x0 + gCellWidth, y0 + gCellHeight).
   void CellBox(float x0, float y0);
   // Measures gWorkText with gTallBrackets kept as it is now; the horizontal
