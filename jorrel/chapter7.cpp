@@ -255,7 +255,7 @@ void Jorrel::ShowFactorSubstitutionQ11Answers() {
       NextLine(50, 0, "=(a-4-4)(a-4+3)"),
       NextLine(50, 5, "=(a-8)(a-1)"),
       Wait(),
-      NextLine(60, 3, "(4)", kLabel),
+      NextLine(50, 3, "(4)", kLabel),  // 50, not 60: the last answer stays above the bottom band
       Continue(0, "(2x+7)^2-(x-3)^2"),
       NextLine(50, 3, "2x+7=M,x-3=Nとすると", 90),
       Wait(),

@@ -480,11 +480,11 @@ TEST(JorrelChapter7, GoalSubMenuAndQuestionElevenAfterElevenKeys) {
                             {"(3)", 560, 10, 3},
                             {"a-4=Mとすると", 704, 60, 3},
                             {"=(a-8)(a-1)", 614, 260, 5},
-                            {"(4)", 560, 320, 3},
-                            {"2x+7=M,x-3=Nとすると", 704, 370, 3},
-                            {"={(2x+7)+(x-3)}", 614, 470, 0},
-                            {"{(2x+7)-(x-3)}", 776, 520, 0},
-                            {"=(3x+4)(x+10)", 614, 620, 5}});
+                            {"(4)", 560, 310, 3},
+                            {"2x+7=M,x-3=Nとすると", 704, 360, 3},
+                            {"={(2x+7)+(x-3)}", 614, 460, 0},
+                            {"{(2x+7)-(x-3)}", 776, 510, 0},
+                            {"=(3x+4)(x+10)", 614, 610, 5}});
   EXPECT_EQ(run.shown.back().text, "=(3x+4)(x+10)");
   // With ten keys the page is not complete.
   Session shorter = RunProbe("2 Enter " + Keys("Space", 10), [](Probe& p) { p.ShowFactorSubstitutionMenu(); });
