@@ -44,7 +44,7 @@ void Corvana::ShowSquaresEndingInFive() {
       NextLine(55, 3, "百以上の位が、十の位の数とその数に1を加えた数の積"),
       Continue(0, "となる。"),
       Wait(),
-      Heading(50, 7, "速算で求めることができる他の計算は?"),
+      Heading(40, 7, "速算で求めることができる他の計算は?"),  // 40: clear of the bottom band
   };
   // The worked squares, and how far right of its column each product starts.
   static constexpr float kWorked[] = {15, 25, 35};

@@ -65,8 +65,10 @@ void Corvana::ShowCircularRoadExample() {
       Continue(5, "S=al"),
       PenWidth(2),
   };
+  // From 10 above the line, 70 high: the tall bracket of "2π(   )" reaches
+  // further down than the line's own height.
   auto wipePlaceholder = [this] {
-    scr.Line(gLineEndX, gLineY - 4, gLineEndX + 528, gLineY - 4 + 55, 15, plat::kFilledBox, 15);
+    scr.Line(gLineEndX, gLineY - 10, gLineEndX + 528, gLineY - 10 + 70, 15, plat::kFilledBox, 15);
   };
 
   DrawPieces(*this, kHeading);

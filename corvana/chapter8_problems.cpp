@@ -101,7 +101,7 @@ void Corvana::ShowProblemsAFactorizations() {
       Heading(60, 3, "(8)"),
       Continue(0, "x^2-18xy+81y^2"),
       NextLine(50, 0, "=x^2-2*x*9y+(9y)^2"),
-      NextLine(50, 5, "=(x-9y)^2"),
+      NextLine(40, 5, "=(x-9y)^2"),  // 40: clear of the bottom band
   };
   RunSteps(kHeader);
   RunSteps(kPage);

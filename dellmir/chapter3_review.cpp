@@ -21,6 +21,11 @@ constexpr const char* kReciprocalRows[9][3] = {
     {"ﾀ2/3ﾀab", "=ﾀ2ab/3ﾀ", "ﾀ3/2abﾀ"},
 };
 
+// How far right of review 2's block each pass's wipe starts.
+constexpr float kReviewWipeInset = 12;
+// Where review 1's problems begin, below both headings.
+constexpr float kReviewBlockTop = 80;
+
 }  // namespace
 
 void Dellmir::RunReciprocalReview() {
@@ -204,8 +209,8 @@ void Dellmir::StrikeFractionNumbers(int k, const Text& struck, const Text& facto
 }
 
 // Review 2: one row of the table per pass, 1 to 9 and round again, until the
-// pupil types 1. Only the right of x 640 is wiped: review 1's last problem
-// stays beside it.
+// pupil types 1. Only the right of x 652 is wiped: review 1's last problem
+// stays beside it, whole (its widest line ends at x 650).
 void Dellmir::ShowReciprocalTable() {
   DrawPieces(*this, {NextLine(120, 3, "※　わる数の逆数をかける"), Wait()});
   gNumListA(31) = 640;
@@ -218,7 +223,10 @@ void Dellmir::ShowReciprocalTable() {
       for (int form = 0; form < 3; ++form) gTermText(10 * form + r) = Literal(kReciprocalRows[r - 1][form]);
     gDellmirPassCount = gDellmirPassCount == 9 ? 1 : gDellmirPassCount + 1;
     const float r = gDellmirPassCount;
-    DrawPieces(*this, {Wipe(gNumListA(31), 0, gNumListA(31) + 1320, 1300)});
+    // The heading starts left of the wipe: the strip above review 1's block
+    // is wiped too, so that the heading is not drawn over itself pass after pass.
+    DrawPieces(*this, {Wipe(gNumListA(31) + kReviewWipeInset, 0, gNumListA(31) + kReviewWipeInset + 1320, 1300),
+                       Wipe(gNumListA(31), 0, gNumListA(31) + kReviewWipeInset, kReviewBlockTop)});
     gLineStartX = gNumListA(31);
     gLineY = gNumListB(31);
     DrawPieces(*this, {PenWidth(5), NextLine(0, 3, "復習2　逆数をいいなさい。")});

@@ -55,9 +55,9 @@ void Dellmir::DrawLetterFactors(float lowerBy) {
   }
 }
 
-void Dellmir::DrawPairedFactors(const std::array<Text, 4>& pieces) {
+void Dellmir::DrawPairedFactors(const std::array<Text, 4>& pieces, float secondInto) {
   for (int k = 1; k <= 4; ++k) {
-    gPointX(k) = gLineEndX + (k % 2 == 0 ? 27 : 0);
+    gPointX(k) = gLineEndX + (k % 2 == 0 ? secondInto : 0);
     gPointY(k) = gLineY;
     DrawTextLine(*this, gLineEndX, gLineY, 0, pieces[static_cast<size_t>(k) - 1]);
   }

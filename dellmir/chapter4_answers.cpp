@@ -131,9 +131,10 @@ void Dellmir::ShowExpansionQ2Answers() {
   gLineStartX = gDellmirHeadingX + 81;
   gLineY = -50;
   for (const LikeTermsProblem& problem : kQ2SecondColumn) solve(problem);
-  // Two letters: the same layout from fixed texts.
+  // Two letters: the same layout from fixed texts. "b)(" and "3b)" begin
+  // without a sign, so their arcs meet them where they begin.
   DrawPieces(*this, {NextLine(80, 3, "(5)", -81), Continue(0, "(")});
-  DrawPairedFactors({Text("2a+"), Text("b)("), Text("a+"), Text("3b)")});
+  DrawPairedFactors({Text("2a+"), Text("b)("), Text("a+"), Text("3b)")}, 0);
   ShowPairedTerms({Text("=2a^2"), Text("+6ab"), Text("+ab"), Text("+3b^2")}, 0);
   DrawPieces(*this, {Wait(), NextLine(50, 5, "=2a^2+7ab+3b^2")});
 }

@@ -1,5 +1,6 @@
 // Chapter 4, item 1: the flower bed lengthened both ways, read off as
 // (a+b)(c+d)=ac+ad+bc+bd, and the same product by putting c+d=M.
+#include <algorithm>
 #include <span>
 
 #include "common/frame/screens.h"
@@ -51,7 +52,18 @@ constexpr BedCell kMergedRowProducts[] = {
     {132, 270, 352, 132, 13, 5, "a(c+d)"},
     {132, 402, 352, 88, 11, 5, "b(c+d)"},
 };
-constexpr float kBracketWidth = 176, kBracketHeight = 44;
+
+// The "(c+d)" cell over a line of text: its box stands 4 above the line and is
+// 56 high, so that the brackets' feet stay inside it; its text stays on the
+// line, centred across the box.
+void DrawBracketCell(Dellmir& d, float x, float lineY) {
+  constexpr float kWidth = 176;
+  const BedCell box = {x, lineY - 4, kWidth, 56, 13, 0, ""};
+  DrawCells(d, {&box, 1});
+  d.gWorkText = Literal("(c+d)");
+  d.MeasureTextWidth();
+  DrawTextAt(d, x + std::max(0.0f, (kWidth - d.gMeasuredEndX) / 2), lineY, 0, d.gWorkText);
+}
 
 // Points of screen 1: 1 the bed's corner, 2 and 5 the left ends of the lower
 // row, 3 and 4 the top of the right column; 6 to 9 the ends of the pairing
@@ -156,8 +168,7 @@ void Dellmir::ShowExpansionQuestion() {
   WaitForKey();
   DrawCells(*this, kMergedRowProducts);
   DrawPieces(*this, kAreaByRows);
-  const BedCell bracket = {712, 270, kBracketWidth, kBracketHeight, 13, 0, "(c+d)"};
-  DrawCells(*this, {&bracket, 1});
+  DrawBracketCell(*this, 712, 270);
   WaitForKey();
   DrawArcRows(kPairingA);
   WaitForKey();
@@ -175,8 +186,7 @@ void Dellmir::ShowExpansionQuestion() {
   gPointX(3) = gLineEndX + 20;
   gPointY(3) = gLineY;
   DrawPieces(*this, kCompactLines);
-  const BedCell compactBracket = {gPointX(3), 90, kBracketWidth, kBracketHeight, 13, 0, "(c+d)"};
-  DrawCells(*this, {&compactBracket, 1});
+  DrawBracketCell(*this, gPointX(3), 90);
   DrawArcRows(kCompactPairings, true);
   DrawPieces(*this, kPutM);
 }

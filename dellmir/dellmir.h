@@ -237,9 +237,10 @@ class Dellmir : public Lesson {
   // gPointX/gPointY; points 3 and 4 get the y lowerBy lower.
   void DrawLetterFactors(float lowerBy);
   // Four pieces of a product of two binomials from the line end in colour 0:
-  // points 1 and 3 where the first and third begin, 2 and 4 27 into the
-  // second and fourth (past their signs).
-  void DrawPairedFactors(const std::array<Text, 4>& pieces);
+  // points 1 and 3 where the first and third begin, 2 and 4 `secondInto`
+  // into the second and fourth (27: past their signs; 0 when they begin
+  // with their letter).
+  void DrawPairedFactors(const std::array<Text, 4>& pieces, float secondInto = 27);
   // Under the pieces: key, pairing arc, key, term, four times; the first
   // term 80 below the line, the others after it.
   void ShowPairedTerms(const std::array<Text, 4>& terms, int colour);

@@ -45,13 +45,15 @@ void Fennor::RunFormulaPracticeTask() {
   while (gInputValue != 1) {
     // Two numbers from -8..-1, 1..8 and a case other than the one before; a
     // case 1 with equal numbers or numbers that cancel is drawn again whole.
+    // The case shown is kept only once the draw stands: a rejected one must
+    // not let the redraw bring back the case of the problem before.
     do {
       DrawSignedPair();
       do {
         gFennorFormulaCase = plat::Int(scr.Rnd() * 4 + 1);
       } while (gFennorFormulaCase == gFennorPreviousFirstCoefficient);
-      gFennorPreviousFirstCoefficient = gFennorFormulaCase;
     } while (gFennorFormulaCase == 1 && (gTermValue(1) == gTermValue(2) || gTermValue(3) == 0));
+    gFennorPreviousFirstCoefficient = gFennorFormulaCase;
     const float p = std::fabs(gTermValue(1));
     switch (plat::CInt(gFennorFormulaCase)) {
       case 1:

@@ -107,7 +107,10 @@ void Fennor::RunSubstitutionDrill(bool square) {
     if (square) {
       gFennorColumnX = 600;
       gLineStartX = gFennorColumnX + 36;
-      DrawPieces(*this, {lesson::Wipe(600, 0, 2360, 1800), At(gFennorColumnX, 30, 0, "③")});
+      // The product drill's lines go whole (its longest ones reach past x 600);
+      // the square problem stands beside the title, where the last one stood.
+      DrawPieces(*this, {lesson::Wipe(0, 90, 1760, 1890), lesson::Wipe(600, 0, 2360, 1800),
+                         At(gFennorColumnX, 30, 0, "③")});
       DrawTextLine(*this, gLineStartX + 27, gLineY, 0, "(" + M + T1 + ")^2");
     } else {
       gLineStartX = 88;

@@ -26,8 +26,9 @@ void Jorrel::ShowCommonFactorSummary1() {
               At(440, 157, 5, "因数分解 "),                                                                        //
               At(132, 217, 0, "x^2+5x+6 "),                                                                        //
               PenWidth(15)});
-  DrawSummaryArrow(8, -1);  // factorisation: towards x^2+5x+6
-  DrawSummaryArrow(36, 1);  // expansion: towards (x+2)(x+3)
+  // Factorising turns x^2+5x+6 (left) into (x+2)(x+3) (right); expanding goes back.
+  DrawSummaryArrow(8, 1);    // under 因数分解: towards (x+2)(x+3)
+  DrawSummaryArrow(36, -1);  // over 展開: towards x^2+5x+6
   // The thick arrows end with width 5, which stays in force afterwards.
   DrawPieces(*this, {PenWidth(5),                                                                 //
                      At(440, 277, 5, "　展開"), At(264, 277, 9, "面積"), Continue(9, "式", 418),  //

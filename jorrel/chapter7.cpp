@@ -35,6 +35,14 @@ float DrawSign(Jorrel& j) {
   return j.gRandomPick;
 }
 
+// A number from -5 to -1 or 1 to 5: its sign drawn first, then its size (two
+// draws in one expression would leave their order to the compiler).
+float DrawSignedUpToFive(Jorrel& j) {
+  const float sign = DrawSign(j);
+  const float size = plat::Int(j.scr.Rnd() * 5 + 1);
+  return sign * size;
+}
+
 // A box of the example, drawn (again) at the kept place k of gPointX/Y.
 void KeptBox(Jorrel& j, int k, float width, const Text& text) {
   j.gPenX = j.gPointX(k);
@@ -106,7 +114,7 @@ void RevealTrinomialInM(Jorrel& j, const Text& part) {
 // The pair a, b of a trinomial in M: |a| from 1 to 5 with a sign, b from 1 to
 // 4 raised by one when it is |a|.
 void DrawFactorPair(Jorrel& j) {
-  j.gTermValue(1) = DrawSign(j) * plat::Int(j.scr.Rnd() * 5 + 1);
+  j.gTermValue(1) = DrawSignedUpToFive(j);
   j.gTermValue(2) = plat::Int(j.scr.Rnd() * 4 + 1);
   if (j.gTermValue(2) == std::fabs(j.gTermValue(1))) j.gTermValue(2) += 1;
   j.gTermValue(3) = j.gTermValue(1) + j.gTermValue(2);
@@ -117,7 +125,7 @@ void DrawFactorPair(Jorrel& j) {
 
 // L(x+p) ± (x+p) = M(L ± 1) = (x+p)(L ± 1).
 void Jorrel::RunSubstitutionProblem1() {
-  gTermValue(1) = DrawSign(*this) * plat::Int(scr.Rnd() * 5 + 1);
+  gTermValue(1) = DrawSignedUpToFive(*this);
   gTermValue(2) = DrawSign(*this);
   PrepareTextsAndKeyChoice();
   gTermText(12) = Text(1, gTermValue(2) == 1 ? '+' : '-');
@@ -176,7 +184,7 @@ void Jorrel::RunSubstitutionProblem3() {
 void Jorrel::RunSubstitutionProblem4() {
   do {
     DrawFactorPair(*this);
-    gTermValue2(1) = DrawSign(*this) * plat::Int(scr.Rnd() * 5 + 1);
+    gTermValue2(1) = DrawSignedUpToFive(*this);
     gTermValue(5) = gTermValue2(1) + gTermValue(1);
     gTermValue(6) = gTermValue2(1) + gTermValue(2);
   } while (gTermValue(5) == 0 || gTermValue(6) == 0);
@@ -255,7 +263,7 @@ void Jorrel::ShowFactorSubstitutionQ11Answers() {
       NextLine(50, 0, "=(a-4-4)(a-4+3)"),
       NextLine(50, 5, "=(a-8)(a-1)"),
       Wait(),
-      NextLine(60, 3, "(4)", kLabel),
+      NextLine(50, 3, "(4)", kLabel),  // 50, not 60: the last answer stays above the bottom band
       Continue(0, "(2x+7)^2-(x-3)^2"),
       NextLine(50, 3, "2x+7=M,x-3=Nとすると", 90),
       Wait(),

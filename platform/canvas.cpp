@@ -238,6 +238,10 @@ PlacedGlyph PlaceGlyph(const DrawOp& op, double cellX, bool half, char32_t u) {
     if (u == U'.' || u == U',') {
       // A point sits in the left quarter of its cell, clear of the digit after it.
       originX = cellWidth / 4 - (g.left + g.width / 2) * size * hScale;
+    } else if (u == U'\'') {
+      // A prime marks the character before it: its ink starts at the left of
+      // its cell, against that character, and clear of the one after it.
+      originX = -g.left * size * hScale;
     } else {
       originX = (cellWidth - g.advance * size * hScale) / 2;
     }

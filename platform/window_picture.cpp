@@ -61,8 +61,10 @@ void WindowPicture::Surround() {
 }
 
 bool WindowPicture::Prepare() {
-  // The pens the lessons draw their curves with, as rows of dots.
-  constexpr int kCurvePens[] = {5, 3, 15};
+  // The pens the lessons draw their curves with, as rows of dots (6 and 8:
+  // Corvana's and Dellmir's figures), so that no first screen of them pays
+  // for their masks.
+  constexpr int kCurvePens[] = {5, 3, 15, 8, 6};
   constexpr int kMasksAtATime = 8;  // well under a millisecond
   for (int pen : kCurvePens) {
     DrawOp dot;

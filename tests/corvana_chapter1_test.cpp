@@ -279,7 +279,7 @@ TEST(CorvanaQuickSquaresOfFive, WorkedColumnsPupilColumnConjectureAndProof) {
   EXPECT_EQ(r.Find("100x(x+1)+25").colour, 5);
   ExpectAt(r, "25が", 57, 400, 3);
   ExpectAt(r, "百以上の位が、十の位の数とその数に1を加えた数の積", 57, 565, 3);
-  ExpectAt(r, "速算で求めることができる他の計算は?", 30, 615, 7);
+  ExpectAt(r, "速算で求めることができる他の計算は?", 30, 605, 7);
   // 3 products, 1 pupil square, 7 on the conjecture, 5 on the proof.
   EXPECT_EQ(r.CountLines(kKeyWait), 16);
   EXPECT_EQ(r.Count("①1の位5　②5以外と10の位5　③5以外理由　④1の位の和10　⑤終了"), 2);

@@ -197,8 +197,8 @@ TEST(CorvanaFigureCircle, FigureAndProofInSeventeenKeys) {
   float placeholder = r.At(placeholderRow).penX;
   EXPECT_EQ(r.At(filledRow).penX, placeholder);
   EXPECT_EQ(r.Index("r+", static_cast<size_t>(filledRow)), filledRow + 2);
-  EXPECT_EQ(r.Lines("fill x1=" + std::to_string(static_cast<int>(placeholder)) + " y1=126 x2=" +
-                        std::to_string(static_cast<int>(placeholder) + 528) + " y2=181 border=15 fill=15",
+  EXPECT_EQ(r.Lines("fill x1=" + std::to_string(static_cast<int>(placeholder)) + " y1=120 x2=" +
+                        std::to_string(static_cast<int>(placeholder) + 528) + " y2=190 border=15 fill=15",
                     from, to),
             1);
   int s = r.Index("S", static_cast<size_t>(heading) + 2);
@@ -206,8 +206,8 @@ TEST(CorvanaFigureCircle, FigureAndProofInSeventeenKeys) {
   ExpectRow(r.At(s), "S", 44, 230, 5);
   int filled = r.Index("=π(r+a)^2-πr^2");
   ASSERT_GE(filled, 0);
-  EXPECT_EQ(r.Lines("fill x1=" + std::to_string(static_cast<int>(r.At(filled).penX)) + " y1=226 x2=" +
-                        std::to_string(static_cast<int>(r.At(filled).penX) + 528) + " y2=281 border=15 fill=15",
+  EXPECT_EQ(r.Lines("fill x1=" + std::to_string(static_cast<int>(r.At(filled).penX)) + " y1=220 x2=" +
+                        std::to_string(static_cast<int>(r.At(filled).penX) + 528) + " y2=290 border=15 fill=15",
                     from, to),
             1);
   ExpectRow(r.At(r.Index("=2πr+πa")), "=2πr+πa", r.At(r.Index("=2πr+πa")).penX, 130, 5);

@@ -29,7 +29,7 @@ using testing_support::RunReplay;
 const std::string kBandWipe = "fill x1=0 y1=657 x2=992 y2=720 border=15 fill=15";
 const std::string kItemWipe = "fill x1=0 y1=0 x2=1320 y2=1300 border=15 fill=15";
 const std::string kBlockWipe = "fill x1=-40 y1=80 x2=1280 y2=1580 border=15 fill=15";
-const std::string kTableWipe = "fill x1=640 y1=0 x2=1960 y2=1300 border=15 fill=15";
+const std::string kTableWipe = "fill x1=652 y1=0 x2=1972 y2=1300 border=15 fill=15";
 const std::string kStepBox = "fill x1=96 y1=639 x2=400 y2=675 border=13 fill=12";
 const std::string kItemLine = "text x=16 y=666";
 
@@ -430,6 +430,9 @@ TEST(DellmirChapter3, Review2WalksTheTableAndClosesWithTheRule) {
     ASSERT_GT(to, from);
     const TableRow& row = kRows[p < 10 ? p % 9 : 0];
     SCOPED_TRACE("pass " + std::to_string(p + 1) + ": " + row.monomial);
+    // Review 1's widest line ends at x 650: the pass wipes from 652, and left
+    // of it only the heading's own strip above review 1's problems.
+    EXPECT_EQ(FindLine(r.lines, "fill x1=640 y1=0 x2=652 y2=80 border=15 fill=15", from), from + 1);
     EXPECT_EQ(TextAt(r.lines, from, to, 640, 30, 3), "復習2　逆数をいいなさい。");
     EXPECT_EQ(ReadRow(r.lines, from, to, 170, 0, 640), Bracketed(row.monomial) + Bracketed(row.oneFraction));
     EXPECT_EQ(ReadRow(r.lines, from, to, 290, 5, 640), Bracketed(row.reciprocal));

@@ -407,6 +407,14 @@ TEST(FennorChapter4, GoalThenSubMenuUntilItsEndItem) {
                        });
 }
 
+// Where each of the practice's problems begins: its heading, in order.
+std::vector<int> PracticeHeadings(const Session& run) {
+  std::vector<int> headings;
+  for (int h = run.Find("問　次の式を展開しなさい。"); h >= 0; h = run.Find("問　次の式を展開しなさい。", h + 1))
+    headings.push_back(h);
+  return headings;
+}
+
 TEST(FennorChapter4, PracticeAnswersAreTheTrueExpansionOverManySeeds) {
   const int problems = 8;
   std::string keys = Type("4") + Type("1") + ExerciseKeys(problems) + "Space " + Type("1") + ExerciseKeys(2) +
@@ -419,7 +427,7 @@ TEST(FennorChapter4, PracticeAnswersAreTheTrueExpansionOverManySeeds) {
     Session run = RunFennor(keys, time);
     ASSERT_EQ(run.keysLeft, 0u);
     std::vector<Problem> shown;
-    for (int h = run.Find("問　次の式を展開しなさい。"); h >= 0; h = run.Find("問　次の式を展開しなさい。", h + 1)) {
+    for (int h : PracticeHeadings(run)) {
       shown.push_back(CheckExercise(run, h));
       const Problem& p = shown.back();
       if (p.formulaCase == 1) {
@@ -449,9 +457,35 @@ TEST(FennorChapter4, PracticeAnswersAreTheTrueExpansionOverManySeeds) {
   EXPECT_TRUE(bareSigns[0] && bareSigns[1]);
 }
 
+// The practice promises a formula other than the one before: a case-1 draw
+// with equal or cancelling numbers, drawn again, must not bring back the
+// formula of the problem before either. Each formula is told from the
+// problem's own shape.
+TEST(FennorChapter4, PracticeNeverGivesTheSameFormulaTwiceInARow) {
+  const int problems = 30;
+  const std::string keys = Type("4") + Type("1") + ExerciseKeys(problems) + "Space " + Type("3") + Type("10");
+  int seen[5] = {};
+  for (const std::string& time : SeedTimes(1)) {
+    SCOPED_TRACE(time);
+    Session run = RunFennor(keys, time);
+    ASSERT_EQ(run.keysLeft, 0u);
+    std::vector<Problem> shown;
+    for (int h : PracticeHeadings(run)) {
+      shown.push_back(ReadProblem(run.drawn[h + 1].text));
+      EXPECT_EQ(run.drawn[h + 2].text, "公式" + std::to_string(shown.back().formulaCase) + "を使う");
+      ++seen[shown.back().formulaCase];
+    }
+    ASSERT_EQ(shown.size(), static_cast<size_t>(problems));
+    for (size_t i = 1; i < shown.size(); ++i)
+      EXPECT_NE(shown[i].formulaCase, shown[i - 1].formulaCase)
+          << "problems " << i << " and " << i + 1 << ": " << shown[i - 1].product << ", " << shown[i].product;
+  }
+  for (int formula = 1; formula <= 4; ++formula) EXPECT_GT(seen[formula], 142 * problems / 10) << formula;
+}
+
 // The practice's draws replayed on the platform's random numbers: the
-// numbers, the signs, the case (drawn again while it repeats the one
-// before) and, once shown, the letter.
+// numbers, the signs and the case (drawn again while it repeats the one
+// before, which a rejected draw leaves as it was).
 struct Draw {
   int a, b, formulaCase;
   bool rejected;
@@ -464,8 +498,8 @@ Draw NextDraw(plat::Random& r, int& previousCase) {
   if (plat::Int(r.Rnd() * 2 + 1) == 2) d.b = -d.b;
   do d.formulaCase = static_cast<int>(plat::Int(r.Rnd() * 4 + 1));
   while (d.formulaCase == previousCase);
-  previousCase = d.formulaCase;
   d.rejected = d.formulaCase == 1 && (d.a == d.b || d.a + d.b == 0);
+  if (!d.rejected) previousCase = d.formulaCase;
   return d;
 }
 
@@ -486,7 +520,9 @@ TEST(FennorChapter4, ARejectedFirstDrawShowsTheRestartsProblem) {
     int h = run.Find("問　次の式を展開しなさい。");
     ASSERT_GE(h, 0);
     Problem p = CheckExercise(run, h);
-    EXPECT_NE(p.formulaCase, 1);
+    // The rejected draw is not remembered: case 1 may come again, with
+    // numbers that neither match nor cancel.
+    if (p.formulaCase == 1) EXPECT_TRUE(p.a != p.b && p.a + p.b != 0) << p.product;
     EXPECT_EQ(p.formulaCase, shownDraw.formulaCase);
     EXPECT_EQ(std::abs(p.a), std::abs(shownDraw.a));
     EXPECT_EQ(run.Count(kPageWipe), 1);

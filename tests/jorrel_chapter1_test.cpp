@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <string>
@@ -250,15 +251,15 @@ TEST(JorrelChapter1, SummaryOneHasNoKeyWaitAndThickOppositeArrows) {
   });
   EXPECT_EQ(KeyWaits(lines), 0);
   EXPECT_EQ(width, 5);  // left set for the rest of the run
-  // Arrow A points left (head at x 440, y 225), arrow B right (head at 616, 253).
-  EXPECT_GE(Find(lines, "line x1=616 y1=225 x2=440 y2=225 colour=11 width=15"), 0);
-  EXPECT_GE(Find(lines, "line x1=440 y1=253 x2=616 y2=253 colour=11 width=15"), 0);
-  EXPECT_EQ(CountPrefix(lines, "line x1=616 y1=225"), 1);
+  // Arrow A points right (head at x 616, y 225), arrow B left (head at 440, 253).
+  EXPECT_GE(Find(lines, "line x1=440 y1=225 x2=616 y2=225 colour=11 width=15"), 0);
+  EXPECT_GE(Find(lines, "line x1=616 y1=253 x2=440 y2=253 colour=11 width=15"), 0);
+  EXPECT_EQ(CountPrefix(lines, "line x1=440 y1=225"), 1);
   // The head strokes end at the tips.
   int headA = 0, headB = 0;
   for (const auto& l : lines) {
-    if (l.find("x2=440 y2=225 colour=11 width=15") != std::string::npos) ++headA;
-    if (l.find("x2=616 y2=253 colour=11 width=15") != std::string::npos) ++headB;
+    if (l.find("x2=616 y2=225 colour=11 width=15") != std::string::npos) ++headA;
+    if (l.find("x2=440 y2=253 colour=11 width=15") != std::string::npos) ++headB;
   }
   EXPECT_EQ(headA, 3);  // the shaft and two strokes
   EXPECT_EQ(headB, 3);
@@ -270,6 +271,63 @@ TEST(JorrelChapter1, SummaryOneHasNoKeyWaitAndThickOppositeArrows) {
   // The line position did not follow (x+2)(x+3): the next line is at 352.
   EXPECT_GE(Find(lines, Expr(44, 352, 0, "2 ").lines), 0);
   EXPECT_GE(Find(lines, Expr(132, 562, 9, "面積と縦・横の長さ").lines), 0);
+}
+
+// Factorising turns x^2+5x+6 into (x+2)(x+3), expanding the other way: each
+// arrow's head, read from its strokes, points at the expression its label
+// leads to.
+TEST(JorrelChapter1, SummaryOneArrowsPointTheWayTheirLabelsGo) {
+  Session r = RunProbe("", [](Probe& p) { p.ShowCommonFactorSummary1(); });
+  ASSERT_TRUE(r.finished);
+  struct Segment {
+    float x1, y1, x2, y2;
+  };
+  std::vector<Segment> strokes;
+  for (const auto& l : r.lines) {
+    Segment s;
+    int colour = 0;
+    if (std::sscanf(l.c_str(), "line x1=%f y1=%f x2=%f y2=%f colour=%d", &s.x1, &s.y1, &s.x2, &s.y2, &colour) == 5 &&
+        colour == 11)
+      strokes.push_back(s);
+  }
+  // A shaft is level; its tip is the end the two slanted head strokes meet at.
+  struct Arrow {
+    float y, tail, tip;
+  };
+  std::vector<Arrow> arrows;
+  for (const Segment& shaft : strokes) {
+    if (shaft.y1 != shaft.y2) continue;
+    auto strokesMeeting = [&](float x) {
+      return std::count_if(strokes.begin(), strokes.end(), [&](const Segment& s) {
+        return s.y1 != s.y2 && ((s.x1 == x && s.y1 == shaft.y1) || (s.x2 == x && s.y2 == shaft.y1));
+      });
+    };
+    const bool headAt2 = strokesMeeting(shaft.x2) == 2, headAt1 = strokesMeeting(shaft.x1) == 2;
+    ASSERT_NE(headAt1, headAt2) << "one head per arrow, at y " << shaft.y1;
+    arrows.push_back(headAt2 ? Arrow{shaft.y1, shaft.x1, shaft.x2} : Arrow{shaft.y1, shaft.x2, shaft.x1});
+  }
+  ASSERT_EQ(arrows.size(), 2u);
+
+  auto shown = [&](const std::string& text) {
+    const int i = FindShown(r.shown, text);
+    EXPECT_GE(i, 0) << text;
+    return i < 0 ? Shown{} : r.shown[i];
+  };
+  const Shown sum = shown("x^2+5x+6 "), product = shown("(x+2)(x+3)");
+  ASSERT_LT(sum.x, product.x);
+  struct Case {
+    const char* label;
+    float towardsX;
+  } cases[] = {{"因数分解 ", product.x}, {"　展開", sum.x}};
+  for (const Case& c : cases) {
+    const Shown label = shown(c.label);
+    // The arrow nearest the label belongs to it.
+    const Arrow& a = *std::min_element(arrows.begin(), arrows.end(), [&](const Arrow& p, const Arrow& q) {
+      return std::fabs(p.y - label.y) < std::fabs(q.y - label.y);
+    });
+    EXPECT_EQ(a.tip > a.tail, c.towardsX > a.tail) << c.label << " arrow at y " << a.y;
+  }
+  EXPECT_NE(arrows[0].tip > arrows[0].tail, arrows[1].tip > arrows[1].tail);
 }
 
 TEST(JorrelChapter1, CommonFactorsTakeTenAndEightKeyWaitsAndRecolourInPlace) {

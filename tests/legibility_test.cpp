@@ -185,6 +185,24 @@ TEST(Typography, DecimalPointStandsClearOnTheBaseline) {
   }
 }
 
+// A prime (公式2', the menu's 公式２'３') belongs to the character before it:
+// its ink stands nearer that character than the one after it.
+TEST(Typography, PrimeStandsAgainstTheCharacterItMarks) {
+  struct Case {
+    const char* markup;
+    size_t prime;  // which glyph is the prime
+  } cases[] = {{"2'3'", 1}, {"公式2'を", 3}, {"公式２'３'", 3}, {"x'+1", 1}};
+  for (const auto& c : cases) {
+    const auto glyphs = Set(c.markup).ink().Glyphs();
+    ASSERT_GT(glyphs.size(), c.prime + 1) << c.markup;
+    const Ink::Box &before = glyphs[c.prime - 1], &prime = glyphs[c.prime], &after = glyphs[c.prime + 1];
+    const int gapBefore = prime.left - before.right - 1, gapAfter = after.left - prime.right - 1;
+    EXPECT_GE(gapBefore, 2) << c.markup;  // still apart
+    EXPECT_LT(gapBefore, gapAfter) << c.markup;
+    EXPECT_LT(prime.bottom, before.centreY()) << c.markup;  // raised, not a comma
+  }
+}
+
 // A product written under the 5-unit rule of a written multiplication, its
 // cell's top on the rule's line: white rows part the digits from the rule.
 TEST(Typography, DigitsKeepAGapUnderARuleAlongTheirCellTop) {

@@ -126,6 +126,28 @@ TEST(DiscStamps, MasksMadeAheadDrawTheSame) {
   EXPECT_EQ(MaxChannelDifference(a.data(), b.data(), 300, 200, cairo_image_surface_get_stride(a.s)), 0);
 }
 
+// The work the window does while it waits from start-up on makes the masks
+// of every pen the lessons draw curves with: a first curve of any of them
+// finds its dots made and leaves no work behind.
+TEST(WindowPicture, MakesTheMasksOfEveryCurvePenAhead) {
+  for (int pen : {3, 5, 6, 8, 15}) {
+    testing_support::TestScreen ts;
+    plat::Screen& s = ts.screen();
+    plat::WindowPicture picture(1920, 1080);
+    picture.RenderAll(nullptr);
+    while (picture.Prepare()) {
+    }
+    s.canvas().onChange = [&](const DrawOp* op) { picture.Changed(s.canvas(), op); };
+    s.SetDrawWidth(0, pen);
+    for (int i = 0; i <= 90; ++i) {
+      const float t = static_cast<float>(i) * 3.14159f / 90;
+      s.Circle(700 + 300 * std::cos(t), 500 - 300 * std::sin(t), 0.5f, 3, 0, 0, 3);
+    }
+    picture.Pixels();
+    EXPECT_FALSE(picture.WorkAhead()) << "pen " << pen;
+  }
+}
+
 // A kind of disc the picture has no masks for is not stamped (the caller
 // draws it as a path) but noted. The kinds drawn by the dozen (a curve's
 // dots) are kept, and the work done later makes every mask of them; from
