@@ -253,7 +253,7 @@ void Jorrel::ShowFactorSubstitutionQ11Answers() {
       NextLine(50, 0, "=(M+2)(M+3)"),
       NextLine(50, 5, "=(a+b+2)(a+b+3)"),
       Wait(),
-      LineStart(614, 10),  // the right column
+      LineStart(614, 0),  // the right column: (4)'s last brackets end above the bottom band and its redraw
       NextLine(0, 3, "(3)", kLabel),
       Continue(0, "(a-4)^2-(a-4)-12"),
       NextLine(50, 3, "a-4=Mとすると", 90),
