@@ -53,12 +53,13 @@ constexpr BedCell kMergedRowProducts[] = {
     {132, 402, 352, 88, 11, 5, "b(c+d)"},
 };
 
-// The "(c+d)" cell over a line of text: its box stands 4 above the line and is
-// 56 high, so that the brackets' feet stay inside it; its text stays on the
-// line, centred across the box.
+// The "(c+d)" cell over a line of text: its box stands on the line and is 56
+// high, so that the brackets' feet stay inside it and the pairing arcs from
+// "(a+b)" still end on its top border; its text stays on the line, centred
+// across the box.
 void DrawBracketCell(Dellmir& d, float x, float lineY) {
   constexpr float kWidth = 176;
-  const BedCell box = {x, lineY - 4, kWidth, 56, 13, 0, ""};
+  const BedCell box = {x, lineY, kWidth, 56, 13, 0, ""};
   DrawCells(d, {&box, 1});
   d.gWorkText = Literal("(c+d)");
   d.MeasureTextWidth();

@@ -247,13 +247,14 @@ TEST(DellmirChapter4, QuestionScreens) {
   const std::string lower = "fill x1=132 y1=402 x2=484 y2=490 border=0 fill=11";
   EXPECT_EQ(CountLines(r.lines, upper, s.from, s.to), 2);
   EXPECT_EQ(CountLines(r.lines, lower, s.from, s.to), 2);
-  // The "(c+d)" cell: 4 above its line and 56 high, so the brackets' feet
-  // (50 below the line) stay inside; its text stays on the line.
-  EXPECT_EQ(CountLines(r.lines, "fill x1=712 y1=266 x2=888 y2=322 border=0 fill=13", s.from, s.to), 1);
-  EXPECT_TRUE(StartsWith(r.lines[static_cast<size_t>(FindLine(r.lines, "fill x1=712 y1=266", s.from) + 1)],
+  // The "(c+d)" cell: on its line and 56 high, so the brackets' feet (50
+  // below the line) stay inside and the pairing arcs end on its top border;
+  // its text stays on the line.
+  EXPECT_EQ(CountLines(r.lines, "fill x1=712 y1=270 x2=888 y2=326 border=0 fill=13", s.from, s.to), 1);
+  EXPECT_TRUE(StartsWith(r.lines[static_cast<size_t>(FindLine(r.lines, "fill x1=712 y1=270", s.from) + 1)],
                          "text x=732.5 y=270 "));
   // Screen 2: the cell 20 right of "(a+b)", which ends at 223.
-  EXPECT_EQ(CountLines(r.lines, "fill x1=243 y1=86 x2=419 y2=142 border=0 fill=13", second, s.to), 1);
+  EXPECT_EQ(CountLines(r.lines, "fill x1=243 y1=90 x2=419 y2=146 border=0 fill=13", second, s.to), 1);
   // Both pairings of screen 2 end 60 into the cell, from a (115) and b (169).
   EXPECT_NEAR(Field(r.lines[static_cast<size_t>(rows[6].line)], "x"), 303, 0.01);
   EXPECT_NEAR(Field(r.lines[static_cast<size_t>(rows[6].line + 180)], "x"), 115, 0.01);
@@ -262,7 +263,7 @@ TEST(DellmirChapter4, QuestionScreens) {
   EXPECT_NEAR(Field(r.lines[static_cast<size_t>(rows[7].line + 90)], "y"), 90 - 16, 0.01);
 
   // The derivation of screen 1, top to bottom, the middle line drawn last.
-  int cell = FindLine(r.lines, "fill x1=712 y1=266", s.from);
+  int cell = FindLine(r.lines, "fill x1=712 y1=270", s.from);
   EXPECT_EQ(Row(r.lines, s.from, cell, 270), "(a+b)(c+d)");
   EXPECT_EQ(Row(r.lines, s.from, second, 340), "=a(c+d)+b(c+d)");
   EXPECT_EQ(Row(r.lines, s.from, second, 410, 5), "=ac+ad+bc+bd(m^2)");
