@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <deque>
 
+#include "common/frame/screens.h"
 #include "platform/app.h"
 #include "tools/programs.h"
 
@@ -25,11 +26,6 @@ int StepRounds(const std::string& time) {
 constexpr int kMenuNumbers = 15;
 // An item still waiting after this many keys is taken to never end.
 constexpr int kItemKeyLimit = 5000;
-
-const Text& Sj(const char* utf8, Text& slot) {
-  if (slot.empty()) slot = plat::FromUtf8(utf8);
-  return slot;
-}
 
 bool IsText(const DrawOp& op, const Text& text) { return op.kind == DrawOp::Kind::Text && op.text == text; }
 
@@ -73,10 +69,10 @@ class WalkBackend : public plat::Backend {
     Text all;
     for (const DrawOp& op : ops)
       if (op.kind == DrawOp::Kind::Text) all += op.text;
-    if (all.find(Sj("エラーが発生しました", error_)) != Text::npos) return Prompt::kErrorScreen;
+    if (all.find(lesson::Literal("エラーが発生しました")) != Text::npos) return Prompt::kErrorScreen;
     // Number entry shows "入力" at the answer field just before it waits.
     const size_t n = ops.size();
-    const bool entry = n >= 2 && IsText(ops[n - 1], Sj("力", ryoku_)) && IsText(ops[n - 2], Sj("入", nyu_)) &&
+    const bool entry = n >= 2 && IsText(ops[n - 1], lesson::Literal("力")) && IsText(ops[n - 2], lesson::Literal("入")) &&
                        ops[n - 2].y1 == ops[n - 1].y1;
     if (!entry) return Prompt::kKey;
     const float answerY = ops[n - 1].y1, answerX = ops[n - 2].x1 + 48;
@@ -86,7 +82,7 @@ class WalkBackend : public plat::Backend {
       if (op.kind == DrawOp::Kind::Fill && op.x1 == 96 && op.y1 == 639 && op.x2 == 400 && op.y2 == 675 &&
           op.fill != plat::kBackgroundColour)
         return Prompt::kStep;
-      if (IsText(op, Sj("番", ban_)) && op.y1 == answerY && op.x1 == answerX - 240) return Prompt::kMainMenu;
+      if (IsText(op, lesson::Literal("番")) && op.y1 == answerY && op.x1 == answerX - 240) return Prompt::kMainMenu;
       if (op.kind == DrawOp::Kind::Text && op.y1 == 666 && op.x1 >= 16 && op.x1 < 992) bottomLine += op.text;
     }
     // An item line names its items with circled numbers.
@@ -115,9 +111,7 @@ class WalkBackend : public plat::Backend {
 
   void Answer(const plat::Canvas& page) {
     int items = 0;
-    const Prompt prompt = Classify(page, items);
-    if (std::getenv("WALK_DEBUG")) std::fprintf(stderr, "%s: prompt %d items %d\n", Describe(place_).c_str(), static_cast<int>(prompt), items);
-    switch (prompt) {
+    switch (Classify(page, items)) {
       case Prompt::kErrorScreen:
         Fault("the error screen");
         return;
@@ -172,7 +166,6 @@ class WalkBackend : public plat::Backend {
   std::deque<Text> keys_;
   int menuNumber_ = 0, nextItem_ = 1, digits_ = 0, itemKeys_ = 0;
   bool outOfRangeDue_ = false;
-  Text error_, ryoku_, nyu_, ban_;
 };
 
 }  // namespace

@@ -1,7 +1,6 @@
 // screen-walk: walks every item of every chapter of the programs headless and
 // reports what the pupil would see amiss: glyphs cut by a later box, text in
 // the bottom band, and every colour pair the screens show, worst first.
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
